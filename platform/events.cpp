@@ -1,0 +1,103 @@
+#include "events.h"
+
+#include "messagebox.h"
+#include "runtimeerror.h"
+
+#include <QApplication>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+
+#include <new>
+
+namespace platform {
+namespace {
+
+bool g_ending = false;
+// Counts the endings, so that an exit queued by an ending that a test has since
+// forgotten does nothing.
+int g_generation = 0;
+
+// Hides the windows and leaves the event loop. When no loop runs yet (the program
+// ends while it starts up), the exit waits for the loop to begin.
+void leave(int exitCode)
+{
+    const auto windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows)
+        window->hide();
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(exitCode);
+        return;
+    }
+    const int generation = g_generation;
+    QTimer::singleShot(0, qApp, [exitCode, generation] {
+        if (g_ending && g_generation == generation)
+            QCoreApplication::exit(exitCode);
+    });
+}
+
+// Names the error to the player, then ends. The program counts as ending while the
+// message is up, so no timer or click runs a handler behind it.
+void failWith(const QString &report)
+{
+    if (g_ending)
+        return;
+    g_ending = true;
+    try {
+        MsgBox(report, MsgBoxStyle::Critical, QStringLiteral("Tovik2"));
+    } catch (...) {
+        // The report could not be shown; ending matters more.
+    }
+    leave(1);
+}
+
+} // namespace
+
+void DoEvents()
+{
+    if (g_ending)
+        throw ProgramEnding();
+    QCoreApplication::processEvents();
+    if (g_ending)
+        throw ProgramEnding();
+}
+
+void endProgram(int exitCode)
+{
+    if (g_ending)
+        return;
+    g_ending = true;
+    leave(exitCode);
+}
+
+bool programEnding()
+{
+    return g_ending;
+}
+
+void resetProgramEnding()
+{
+    g_ending = false;
+    ++g_generation;
+}
+
+void guarded(const std::function<void()> &handler)
+{
+    if (g_ending)
+        return;
+    try {
+        handler();
+    } catch (const ProgramEnding &) {
+        // The program is ending; the handler simply stops.
+    } catch (const RuntimeError &error) {
+        failWith(QString::fromStdString(error.report()));
+    } catch (const std::bad_alloc &) {
+        failWith(QString::fromStdString(RuntimeError(ErrorNumber::OutOfMemory).report()));
+    } catch (const std::exception &error) {
+        failWith(QString::fromUtf8(error.what()));
+    } catch (...) {
+        failWith(QStringLiteral("An unexpected error stopped the program."));
+    }
+}
+
+} // namespace platform

@@ -1,0 +1,145 @@
+#include "messagebox.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <utility>
+#include <vector>
+
+namespace platform {
+namespace {
+
+MessageBoxResponder &currentResponder()
+{
+    static MessageBoxResponder installed;
+    return installed;
+}
+
+struct ButtonSpec
+{
+    QMessageBox::StandardButton standard; // NoButton: a button with its own text
+    const char *text;
+    QMessageBox::ButtonRole role;
+    int answer;
+};
+
+// The buttons of each button set in the order the runtime showed them, and the
+// answer that stands for closing the box without pressing one.
+struct ButtonSet
+{
+    std::vector<ButtonSpec> buttons;
+    int escapeAnswer;
+};
+
+ButtonSet buttonSet(int style)
+{
+    using B = QMessageBox;
+    switch (style & 0xF) {
+    case MsgBoxStyle::OkCancel:
+        return {{{B::Ok, nullptr, B::AcceptRole, MsgBoxAnswer::Ok},
+                 {B::Cancel, nullptr, B::RejectRole, MsgBoxAnswer::Cancel}},
+                MsgBoxAnswer::Cancel};
+    case MsgBoxStyle::AbortRetryIgnore:
+        return {{{B::Abort, nullptr, B::RejectRole, MsgBoxAnswer::Abort},
+                 {B::Retry, nullptr, B::AcceptRole, MsgBoxAnswer::Retry},
+                 {B::Ignore, nullptr, B::AcceptRole, MsgBoxAnswer::Ignore}},
+                MsgBoxAnswer::Abort};
+    case MsgBoxStyle::YesNoCancel:
+        return {{{B::Yes, nullptr, B::YesRole, MsgBoxAnswer::Yes},
+                 {B::No, nullptr, B::NoRole, MsgBoxAnswer::No},
+                 {B::Cancel, nullptr, B::RejectRole, MsgBoxAnswer::Cancel}},
+                MsgBoxAnswer::Cancel};
+    case MsgBoxStyle::YesNo:
+        return {{{B::Yes, nullptr, B::YesRole, MsgBoxAnswer::Yes},
+                 {B::No, nullptr, B::NoRole, MsgBoxAnswer::No}},
+                MsgBoxAnswer::No};
+    case MsgBoxStyle::RetryCancel:
+        return {{{B::Retry, nullptr, B::AcceptRole, MsgBoxAnswer::Retry},
+                 {B::Cancel, nullptr, B::RejectRole, MsgBoxAnswer::Cancel}},
+                MsgBoxAnswer::Cancel};
+    case MsgBoxStyle::CancelTryContinue:
+        return {{{B::Cancel, nullptr, B::RejectRole, MsgBoxAnswer::Cancel},
+                 {B::NoButton, "&Try Again", B::ActionRole, MsgBoxAnswer::TryAgain},
+                 {B::NoButton, "&Continue", B::AcceptRole, MsgBoxAnswer::Continue}},
+                MsgBoxAnswer::Cancel};
+    default:
+        return {{{B::Ok, nullptr, B::AcceptRole, MsgBoxAnswer::Ok}}, MsgBoxAnswer::Ok};
+    }
+}
+
+QMessageBox::Icon icon(int style)
+{
+    switch (style & 0x70) {
+    case MsgBoxStyle::Critical:
+        return QMessageBox::Critical;
+    case MsgBoxStyle::Question:
+        return QMessageBox::Question;
+    case MsgBoxStyle::Exclamation:
+        return QMessageBox::Warning;
+    case MsgBoxStyle::Information:
+        return QMessageBox::Information;
+    default:
+        return QMessageBox::NoIcon;
+    }
+}
+
+int askPlayer(const QString &prompt, int style, const QString &title)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
+    box.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
+    box.setIcon(icon(style));
+    // Prompts are plain text: a "<" in a file name must not turn them into markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(displayText(prompt));
+
+    const ButtonSet set = buttonSet(style);
+    std::vector<std::pair<QAbstractButton *, int>> answers;
+    QAbstractButton *escapeButton = nullptr;
+    for (const ButtonSpec &spec : set.buttons) {
+        QAbstractButton *button = spec.standard != QMessageBox::NoButton
+                                      ? box.addButton(spec.standard)
+                                      : box.addButton(QString::fromLatin1(spec.text), spec.role);
+        answers.emplace_back(button, spec.answer);
+        if (spec.answer == set.escapeAnswer)
+            escapeButton = button;
+    }
+    box.setEscapeButton(escapeButton);
+    const std::size_t defaultIndex = static_cast<std::size_t>((style >> 8) & 0x3);
+    if (defaultIndex < answers.size()) {
+        if (auto *push = qobject_cast<QPushButton *>(answers[defaultIndex].first))
+            box.setDefaultButton(push);
+    }
+
+    box.exec();
+    for (const auto &[button, answer] : answers) {
+        if (box.clickedButton() == button)
+            return answer;
+    }
+    return set.escapeAnswer;
+}
+
+} // namespace
+
+int MsgBox(const QString &prompt, int style, const QString &title)
+{
+    if (currentResponder())
+        return currentResponder()(MessageBoxRequest{prompt, style, title});
+    return askPlayer(prompt, style, title);
+}
+
+void setMessageBoxResponder(MessageBoxResponder responder)
+{
+    currentResponder() = std::move(responder);
+}
+
+QString displayText(const QString &text)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+} // namespace platform

@@ -1,0 +1,197 @@
+#include "picturebox.h"
+
+#include "messagebox.h"
+#include "twips.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include <algorithm>
+
+namespace platform {
+namespace {
+
+// The surface is always opaque: every pixel is the back colour or something drawn.
+constexpr QImage::Format SurfaceFormat = QImage::Format_RGB32;
+
+QStringList printedLines(const QString &text)
+{
+    return displayText(text).split(QLatin1Char('\n'));
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    // paintEvent covers every pixel, so Qt need not clear the background first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    fitImageToInnerArea();
+}
+
+void PictureBox::setBackColor(ColorValue value)
+{
+    m_backColor = value;
+    image().fill(toQColor(value));
+    update();
+}
+
+void PictureBox::setBorderStyle(int style)
+{
+    const int normalized = style == 0 ? 0 : 1;
+    if (normalized == m_borderStyle)
+        return;
+    m_borderStyle = normalized;
+    fitImageToInnerArea();
+    update();
+}
+
+void PictureBox::Cls()
+{
+    image().fill(toQColor(m_backColor));
+    CurrentX = 0;
+    CurrentY = 0;
+    update();
+}
+
+void PictureBox::PaintPicture(const QImage &picture, double x, double y, double width,
+                              double height)
+{
+    if (picture.isNull() || image().isNull())
+        return;
+    // The edges are rounded rather than the sizes, so pictures painted side by side
+    // meet without a gap. A negative width or height mirrors the picture into the
+    // rectangle that extends to the left of or above (x, y).
+    const int x1 = toPixels(x);
+    const int y1 = toPixels(y);
+    const int x2 = toPixels(x + width);
+    const int y2 = toPixels(y + height);
+    const QRect area(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
+    if (area.isEmpty())
+        return;
+    QPainter painter(&m_image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (width < 0 || height < 0)
+        painter.drawImage(area, picture.mirrored(width < 0, height < 0));
+    else
+        painter.drawImage(area, picture);
+    update();
+}
+
+void PictureBox::Print(const QString &text)
+{
+    const QFontMetrics metrics(font());
+    const QStringList lines = printedLines(text);
+    if (!image().isNull()) {
+        QPainter painter(&m_image);
+        painter.setFont(font());
+        painter.setPen(toQColor(m_foreColor));
+        double top = CurrentY;
+        for (const QString &line : lines) {
+            // CurrentX/CurrentY name the top-left corner of the text cell.
+            painter.drawText(
+                QPointF(CurrentX / TwipsPerPixelX, top / TwipsPerPixelY + metrics.ascent()), line);
+            top += toTwips(metrics.lineSpacing());
+        }
+        update();
+    }
+    CurrentX = 0;
+    CurrentY += toTwips(metrics.lineSpacing() * static_cast<int>(lines.size()));
+}
+
+double PictureBox::TextWidth(const QString &text) const
+{
+    const QFontMetrics metrics(font());
+    int widest = 0;
+    for (const QString &line : printedLines(text))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return toTwips(widest);
+}
+
+double PictureBox::TextHeight(const QString &text) const
+{
+    const QFontMetrics metrics(font());
+    return toTwips(metrics.lineSpacing() * static_cast<int>(printedLines(text).size()));
+}
+
+double PictureBox::ScaleWidth() const
+{
+    return toTwips(innerRect().width());
+}
+
+double PictureBox::ScaleHeight() const
+{
+    return toTwips(innerRect().height());
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    if (m_borderStyle == 1) {
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    const QRect inner = innerRect();
+    const QRect exposed = event->rect() & inner;
+    if (!exposed.isEmpty())
+        painter.drawImage(exposed, image(), exposed.translated(-inner.topLeft()));
+}
+
+void PictureBox::resizeEvent(QResizeEvent *event)
+{
+    fitImageToInnerArea();
+    QWidget::resizeEvent(event);
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    m_pressed = true;
+    event->accept();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    event->accept();
+    if (wasPressed && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+QRect PictureBox::innerRect() const
+{
+    const int frame = m_borderStyle == 1 ? 1 : 0;
+    return QRect(frame, frame, std::max(0, width() - 2 * frame), std::max(0, height() - 2 * frame));
+}
+
+void PictureBox::fitImageToInnerArea() const
+{
+    const QSize size = innerRect().size();
+    if (m_image.size() == size)
+        return;
+    if (size.isEmpty()) {
+        m_image = QImage();
+        return;
+    }
+    // What was drawn stays at the top left; the new area shows the back colour.
+    QImage fitted(size, SurfaceFormat);
+    fitted.fill(toQColor(m_backColor));
+    if (!m_image.isNull()) {
+        QPainter painter(&fitted);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.drawImage(0, 0, m_image);
+    }
+    m_image = fitted;
+}
+
+} // namespace platform

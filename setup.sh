@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Sets Tovik2 up on a Debian 12 machine and then plays or tests it:
+#   ./setup.sh play   installs what is missing, builds, starts the game
+#   ./setup.sh test   installs what is missing, builds, runs every test
+# Only packages that are not installed yet are fetched (with sudo when not root).
+set -euo pipefail
+cd "$(dirname "$0")"
+
+mode=${1:-play}
+case "$mode" in
+play | test) ;;
+*)
+    echo "usage: $0 [play|test]" >&2
+    exit 2
+    ;;
+esac
+
+packages=(g++ make cmake qt6-base-dev fonts-ipafont-mincho fonts-ipafont-gothic fonts-liberation)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed'; then
+        missing+=("$package")
+    fi
+done
+if ((${#missing[@]})); then
+    echo "Installing ${missing[*]}"
+    as_root=()
+    if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
+    "${as_root[@]}" apt-get update
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+fi
+
+jobs=$(nproc 2>/dev/null || echo 2)
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$jobs"
+
+if [ "$mode" = play ]; then
+    exec build/app/tovik2
+fi
+
+ctest --test-dir build --output-on-failure
