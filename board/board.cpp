@@ -1,0 +1,356 @@
+// Building the board (the cells on the main window, the window fitted to them and the
+// picture buffer Mask) and drawing the cells in the two display methods.
+//
+// Where a cell sits on screen. The game places cells with Left and Top in twips,
+// relative to the main window, and sizes the window through its outer Width. Here the
+// outer Width is the width of the Qt client area the cells live on. The window frame
+// the game was laid out for put the client area 40 twips to the right of the origin
+// the cells are measured from, which is why the game sets element 0's Left to
+// (W - X) / 2 - 40. So a cell with the game's Left L and Top T is drawn at client
+// pixel x = toPixels(L + 40), y = toPixels(T). When the window is exactly as wide as
+// the grid (W == X) the grid fills the client area edge to edge and no cell is cut
+// off; when the window comes out wider, the grid is centred in it.
+
+#include "board.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <QString>
+
+#include <cmath>
+
+#include "blockcopy.h"
+#include "colors.h"
+#include "fonts.h"
+#include "gamestate.h"
+#include "messagebox.h"
+#include "messages.h"
+#include "picture.h"
+#include "picturebox.h"
+#include "runtimeerror.h"
+#include "twips.h"
+
+namespace board {
+namespace {
+
+using platform::PictureBox;
+
+// The client area's offset from the origin of the cells' Left (see the top).
+constexpr double ClientOffsetX = 40;
+
+// What the window needs beyond the cells' height; the narrowest window (three cells of
+// at most 630 twips) needs more room for its menu bar.
+constexpr double HeightAllowance = 680;
+constexpr double NarrowHeightAllowance = 950;
+constexpr double NarrowCellSize = 630;
+
+// Picture1(0) as laid out: 0, 480, 495 x 495.
+constexpr double TemplateLeft = 0;
+constexpr double TemplateTop = 480;
+constexpr double TemplateSide = 495;
+
+const char *const CellFont = "ＭＳ Ｐゴシック";
+constexpr double CellFontPoints = 9;
+
+double cellSizeTwips()
+{
+    return QString::fromStdString(engine::game().CellSize).toDouble();
+}
+
+int nearest(double value)
+{
+    return static_cast<int>(std::lround(value));
+}
+
+QString loadFailurePrompt(const QString &path, const QString &reason)
+{
+    QString prompt = QStringLiteral("画像を読み込めませんでした。") +
+                     QLatin1String(engine::text::CrLf) +
+                     QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (!reason.isEmpty())
+        prompt += QLatin1String(engine::text::CrLf) + reason;
+    return prompt;
+}
+
+// Mask as the cells copy from it: the picture stretched over the whole buffer, and
+// where the picture is transparent, Mask's own back colour (system colour 5).
+QImage maskFrom(const QImage &picture, int side)
+{
+    const QSize size(side, side);
+    if (picture.size() == size && !picture.hasAlphaChannel())
+        return picture.convertToFormat(QImage::Format_RGB32);
+    QImage mask(size, QImage::Format_RGB32);
+    mask.fill(platform::systemColor(5));
+    QPainter painter(&mask);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(mask.rect(), picture);
+    return mask;
+}
+
+// Counts a cell's click while it is being delivered.
+class InFlight
+{
+public:
+    explicit InFlight(int &count) : m_count(count) { ++m_count; }
+    ~InFlight() { --m_count; }
+    InFlight(const InFlight &) = delete;
+    InFlight &operator=(const InFlight &) = delete;
+
+private:
+    int &m_count;
+};
+
+} // namespace
+
+Board::Board(BoardHost &host, BoardSettings &settings, QObject *parent)
+    : QObject(parent), m_host(host), m_settings(settings)
+{
+    PictureBox *first = newCell(0);
+    first->setBackColor(platform::WindowBackground);
+    first->setForeColor(platform::WindowText);
+    first->setFont(platform::layoutFont(QString::fromUtf8(CellFont), CellFontPoints));
+    first->setBorderStyle(0);
+    m_cells.push_back(first);
+    m_places.push_back({TemplateLeft, TemplateTop, TemplateSide, TemplateSide});
+    placeCell(0, TemplateLeft, TemplateTop);
+    first->hide();
+}
+
+// The cells belong to the host's client area, which destroys them with itself.
+Board::~Board() = default;
+
+bool Board::BuildBoard()
+{
+    engine::GameState &g = engine::game();
+    const QString loadErrorTitle = QString::fromUtf8(engine::text::LoadErrorTitle);
+    if (g.ImagePath.empty()) {
+        g.MsgAnswer = platform::MsgBox(QString::fromUtf8(engine::text::NoPicture),
+                                       platform::MsgBoxStyle::OkOnly, loadErrorTitle);
+        return false;
+    }
+
+    // Decode before anything changes: a picture that cannot be read leaves the
+    // board, the window and the game state exactly as they were. Mask is N cells of
+    // whole pixels a side, so the picture is decoded straight to that size.
+    const double cellSize = cellSizeTwips();
+    const int side = m_settings.gridSide();
+    const int maskSide = side * platform::toPixels(cellSize);
+    const QString path = QString::fromStdString(g.ImagePath);
+    platform::LoadedPicture picture = platform::LoadPicture(path, QSize(maskSide, maskSide));
+    if (!picture.ok()) {
+        g.MsgAnswer = platform::MsgBox(loadFailurePrompt(path, picture.reason),
+                                       platform::MsgBoxStyle::Exclamation, loadErrorTitle);
+        return false;
+    }
+    QImage mask = maskFrom(picture.image, maskSide);
+
+    m_settings.hideSettings();
+
+    while (m_cells.size() > 1) {
+        retireCell(m_cells.back());
+        m_cells.pop_back();
+        m_places.pop_back();
+    }
+
+    g.GridCols = side;
+    g.GridRows = side;
+    g.CellCount = g.GridRows * g.GridCols;
+    g.BoardActive = false;
+    g.CellState.redim(1, g.CellCount);
+
+    const double allowance =
+        (cellSize > NarrowCellSize || g.GridRows != 3) ? HeightAllowance : NarrowHeightAllowance;
+    PictureBox *first = m_cells.front();
+    first->hide();
+    m_host.setOuterHeight(static_cast<float>(cellSize * int(g.GridRows) + allowance));
+    m_host.setOuterWidth(static_cast<float>(cellSize * int(g.GridCols)));
+    const double gridWidth = cellSize * int(g.GridCols);
+
+    const double width = m_host.outerWidth();
+    const double firstLeft = (width - gridWidth) / 2 - ClientOffsetX;
+    const double firstTop = 0;
+    placeCell(0, firstLeft, firstTop);
+    first->setBorderStyle(0);
+    first->show();
+    g.CellState(1) = true;
+
+    const int columns = g.GridCols;
+    const double pitchX = m_places.front().width;
+    const double pitchY = m_places.front().height;
+    for (int i = 1; i < g.CellCount; ++i) {
+        PictureBox *cell = newCell(i);
+        cell->setBackColor(first->backColor());
+        cell->setForeColor(first->foreColor());
+        cell->setFont(first->font());
+        m_cells.push_back(cell);
+        m_places.push_back({0, 0, pitchX, pitchY});
+        g.CellState(i + 1) = true;
+        placeCell(i, firstLeft + (i % columns) * pitchX, firstTop + (i / columns) * pitchY);
+        cell->setBorderStyle(0);
+        cell->show();
+    }
+
+    m_mask = std::move(mask);
+    m_cellPictures.clear();
+    DrawBoard();
+    return true;
+}
+
+void Board::DrawBoard()
+{
+    if (m_settings.wholePicture())
+        drawWholePicture();
+    else
+        drawPictureInEveryCell();
+}
+
+// Each right-way cell shows its own block of Mask. The block size and the offsets are
+// rounded from the exact cell size in pixels, so with a fractional size the offsets
+// are not multiples of the block size.
+void Board::drawWholePicture()
+{
+    const engine::GameState &g = engine::game();
+    const double c = cellSizeTwips() / platform::TwipsPerPixelX;
+    const int w = nearest(c);
+    platform::Integer column = 0;
+    platform::Integer row = 0;
+    for (int k = 1; k <= g.CellCount; ++k) {
+        PictureBox *cell = Picture1(k - 1);
+        if (g.CellState(k)) {
+            cell->Cls();
+            cell->setBackColor(platform::ScrollBarColor);
+            platform::BitBlt(cell->image(), 0, 0, w, w, m_mask, nearest(c * int(column)),
+                             nearest(c * int(row)));
+            cell->update();
+        } else {
+            cell->setBackColor(platform::ButtonFace);
+        }
+        if (k % int(g.GridCols) == 0) {
+            column = 0;
+            row += 1;
+        } else {
+            column += 1;
+        }
+    }
+}
+
+// Each right-way cell shows the complete picture shrunk to its inner area.
+void Board::drawPictureInEveryCell()
+{
+    const engine::GameState &g = engine::game();
+    for (int k = 1; k <= g.CellCount; ++k) {
+        PictureBox *cell = Picture1(k - 1);
+        if (g.CellState(k)) {
+            cell->Cls();
+            cell->setBackColor(platform::ScrollBarColor);
+            QImage &surface = cell->image();
+            const QImage &picture = cellPicture(surface.size());
+            platform::BitBlt(surface, 0, 0, picture.width(), picture.height(), picture, 0, 0);
+            cell->update();
+        } else {
+            cell->setBackColor(platform::ButtonFace);
+        }
+    }
+}
+
+const QImage &Board::cellPicture(const QSize &innerSize)
+{
+    for (const QImage &picture : m_cellPictures) {
+        if (picture.size() == innerSize)
+            return picture;
+    }
+    if (m_mask.isNull() || innerSize.isEmpty()) {
+        static const QImage none;
+        return none;
+    }
+    m_cellPictures.push_back(
+        m_mask.scaled(innerSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    return m_cellPictures.back();
+}
+
+PictureBox *Board::Picture1(int index) const
+{
+    if (index < 0 || index >= cellControls())
+        throw platform::RuntimeError(platform::ErrorNumber::SubscriptOutOfRange);
+    return m_cells[static_cast<std::size_t>(index)];
+}
+
+double Board::cellLeft(int index) const
+{
+    Picture1(index);
+    return m_places[static_cast<std::size_t>(index)].left;
+}
+
+double Board::cellTop(int index) const
+{
+    Picture1(index);
+    return m_places[static_cast<std::size_t>(index)].top;
+}
+
+void Board::setCellBorders(int borderStyle)
+{
+    for (PictureBox *cell : m_cells)
+        cell->setBorderStyle(borderStyle);
+}
+
+int Board::firstCellBorderStyle() const
+{
+    return m_cells.front()->borderStyle();
+}
+
+void Board::setTemplateCellSize(double width, double height)
+{
+    CellPlace &place = m_places.front();
+    place.width = width;
+    place.height = height;
+    placeCell(0, place.left, place.top);
+}
+
+double Board::templateCellWidth() const
+{
+    return m_places.front().width;
+}
+
+double Board::templateCellHeight() const
+{
+    return m_places.front().height;
+}
+
+PictureBox *Board::newCell(int index)
+{
+    auto *cell = new PictureBox(m_host.cellParent());
+    cell->hide();
+    connect(cell, &PictureBox::clicked, this, [this, index] {
+        InFlight inFlight(m_clicksInFlight);
+        emit cellClicked(index);
+    });
+    return cell;
+}
+
+void Board::placeCell(int index, double left, double top)
+{
+    CellPlace &place = m_places[static_cast<std::size_t>(index)];
+    place.left = left;
+    place.top = top;
+    m_cells[static_cast<std::size_t>(index)]->setGeometry(
+        platform::toPixels(left + ClientOffsetX), platform::toPixels(top),
+        platform::toPixels(place.width), platform::toPixels(place.height));
+}
+
+// A build can run inside the click handler of one of the old cells (a command run
+// while the creation loop lets events through): that cell must not be destroyed under
+// its own event handler. It is then only cut off from the game and hidden, and Qt
+// destroys it once the event has been delivered.
+void Board::retireCell(PictureBox *cell)
+{
+    disconnect(cell, nullptr, this, nullptr);
+    if (m_clicksInFlight > 0) {
+        cell->hide();
+        cell->deleteLater();
+    } else {
+        delete cell;
+    }
+}
+
+} // namespace board

@@ -1,0 +1,114 @@
+#pragma once
+
+// The board on the main window: the cell control array Picture1 (element i shows
+// cell i + 1), the hidden picture buffer Mask, and the procedures that build and
+// draw it. The board reads its settings and fits its window through two small
+// interfaces that the windows implement.
+
+#include <QImage>
+#include <QObject>
+
+#include <vector>
+
+class QWidget;
+
+namespace platform {
+class PictureBox;
+}
+
+namespace board {
+
+// What the board reads from the game setting dialog.
+class BoardSettings
+{
+public:
+    virtual ~BoardSettings() = default;
+    virtual int gridSide() = 0;      // the grid-size scroll bar, 3..10
+    virtual bool wholePicture() = 0; // true: "全体表示"; false: the per-cell method
+    virtual void hideSettings() = 0; // hides the game setting dialog
+};
+
+// The main window as the board needs it. Lengths in twips; "outer" sizes are the
+// window's Width and Height as the game sets them.
+class BoardHost
+{
+public:
+    virtual ~BoardHost() = default;
+    virtual QWidget *cellParent() = 0; // the client area the cells live on
+    virtual void setOuterHeight(double twips) = 0;
+    virtual void setOuterWidth(double twips) = 0;
+    virtual double outerWidth() = 0;
+};
+
+class Board : public QObject
+{
+    Q_OBJECT
+
+public:
+    Board(BoardHost &host, BoardSettings &settings, QObject *parent = nullptr);
+    ~Board() override;
+
+    // Builds a fresh board for ImagePath, CellSize and the dialog's grid side: decodes
+    // the picture first; when there is no picture or it cannot be decoded, tells the
+    // player and changes nothing (returns false). Otherwise hides the dialog, makes
+    // N x N cells all the right way, fits the main window, fills Mask and draws.
+    bool BuildBoard();
+
+    // Redraws every cell from CellState with the chosen display method.
+    void DrawBoard();
+
+    // Picture1(index); element 0 is the template and always exists.
+    platform::PictureBox *Picture1(int index) const;
+    int cellControls() const { return static_cast<int>(m_cells.size()); }
+
+    void setCellBorders(int borderStyle);
+    int firstCellBorderStyle() const;
+
+    // Picture1(0)'s size in twips: the pitch of the cells (the option dialog sets it).
+    void setTemplateCellSize(double width, double height);
+    double templateCellWidth() const;
+    double templateCellHeight() const;
+
+    // The hidden buffer: the picture stretched over N x N cells.
+    const QImage &Mask() const { return m_mask; }
+
+    // Where Picture1(index) sits as the game sees it: Left and Top in twips, relative
+    // to the main window's outer origin (see board.cpp for the mapping to pixels).
+    double cellLeft(int index) const;
+    double cellTop(int index) const;
+
+signals:
+    // A cell was clicked: Picture1_Click(index).
+    void cellClicked(int index);
+
+private:
+    // A cell's Left, Top, Width and Height in twips, as the game set them.
+    struct CellPlace
+    {
+        double left = 0;
+        double top = 0;
+        double width = 0;
+        double height = 0;
+    };
+
+    platform::PictureBox *newCell(int index);
+    void placeCell(int index, double left, double top);
+    void retireCell(platform::PictureBox *cell);
+    void drawWholePicture();
+    void drawPictureInEveryCell();
+    const QImage &cellPicture(const QSize &innerSize);
+
+    BoardHost &m_host;
+    BoardSettings &m_settings;
+    std::vector<platform::PictureBox *> m_cells; // owned by m_host.cellParent()
+    std::vector<CellPlace> m_places;             // parallel to m_cells
+    QImage m_mask;
+    // The complete picture shrunk to a cell's inner area, per inner size (with and
+    // without frames), made from Mask once and reused by every redraw.
+    std::vector<QImage> m_cellPictures;
+    // Clicks of cells being delivered right now: a cell whose click is on the
+    // stack must outlive it.
+    int m_clicksInFlight = 0;
+};
+
+} // namespace board
