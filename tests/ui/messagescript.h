@@ -1,0 +1,52 @@
+#pragma once
+
+// Answers the game's message boxes in tests: each box takes the next scripted answer
+// and is recorded, so a test can check what the player was asked. A box with no
+// answer left is recorded and answered with `unscripted` (OK unless set), and the
+// test can check `unexpected`.
+
+#include "messagebox.h"
+
+#include <QList>
+
+#include <deque>
+
+class MessageScript
+{
+public:
+    MessageScript()
+    {
+        platform::setMessageBoxResponder([this](const platform::MessageBoxRequest &request) {
+            asked.append(request);
+            if (answers.empty()) {
+                ++unexpected;
+                return unscripted;
+            }
+            const int answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    ~MessageScript() { platform::setMessageBoxResponder({}); }
+    MessageScript(const MessageScript &) = delete;
+    MessageScript &operator=(const MessageScript &) = delete;
+
+    MessageScript &then(int answer)
+    {
+        answers.push_back(answer);
+        return *this;
+    }
+
+    QStringList prompts() const
+    {
+        QStringList list;
+        for (const auto &request : asked)
+            list.append(request.prompt);
+        return list;
+    }
+
+    QList<platform::MessageBoxRequest> asked;
+    std::deque<int> answers;
+    int unscripted = platform::MsgBoxAnswer::Ok;
+    int unexpected = 0;
+};

@@ -1,0 +1,76 @@
+#pragma once
+
+// Form1, the main window "Tovik2": the menu, the board of cells on the client
+// surface, the task label of puzzle mode and the title painted on the background.
+
+#include "board.h"
+
+#include <QMainWindow>
+
+class QAction;
+
+namespace platform {
+class Label;
+class PictureBox;
+} // namespace platform
+
+namespace ui {
+
+class Form1 : public QMainWindow, public board::BoardHost
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+    ~Form1() override;
+
+    // The client surface below the menu: persistent background, cells, Label1.
+    platform::PictureBox *client() const { return m_client; }
+    board::Board &board() const { return *m_board; }
+    platform::Label *Label1;
+
+    // Menu items, named as the game names them.
+    QAction *arrange; // "GameSetting", F1
+    QAction *play;    // "NormalMode", F2
+    QAction *pazzl;   // "PazzlMode", F3
+    QAction *END;     // "EndGmae", F4
+    QAction *Option;  // "Option"
+    QAction *web;     // "Web page"
+    QAction *about;   // "About..."
+
+    // Outer size in twips, as the game sets and reads it.
+    double Width() const;
+    double Height() const;
+    void setWidth(double twips);
+    void setHeight(double twips);
+
+    // Paints the background, then the title "TOVIK2" with its shadow.
+    void backward();
+
+    // Handlers of the menu commands.
+    void arrange_Click();
+    void END_Click();
+    void Option_Click();
+    void web_Click();
+    void about_Click();
+
+    // board::BoardHost
+    QWidget *cellParent() override;
+    void setOuterHeight(double twips) override { setHeight(twips); }
+    void setOuterWidth(double twips) override { setWidth(twips); }
+    double outerWidth() override { return Width(); }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Unload();
+
+    platform::PictureBox *m_client;
+    board::Board *m_board;
+    bool m_loaded = false;
+};
+
+} // namespace ui

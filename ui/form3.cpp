@@ -1,0 +1,203 @@
+// The About window: the game icon, the title with the program's version, and the
+// version history, which scrolls inside its viewport. The OK picture hides the window
+// and so keeps the scroll position; the close box destroys it, and the next About
+// command builds it afresh with the history at its top.
+
+#include "form3.h"
+
+#include <QFontInfo>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QStringList>
+
+#include "background.h"
+#include "colors.h"
+#include "dialogsupport.h"
+#include "events.h"
+#include "fonts.h"
+#include "form1.h"
+#include "forms.h"
+#include "label.h"
+#include "messages.h"
+#include "scrollbar.h"
+#include "twips.h"
+
+namespace ui {
+namespace {
+
+const QString GameIcon = QStringLiteral(":/pictures/tovik2.ico");
+
+// The versions of the game, newest first, one line each, items indented under them.
+const char16_t *const HistoryLines[] = {
+    u"Version history",
+    u"",
+    u" Tovik2 2.9",
+    u" * 画像表示処理高速化",
+    u" * フォーム自動調整機能調整",
+    u" * モードを変更時に起こるバグ修正",
+    u" * 反転規則変更をOptionに追加",
+    u"",
+    u" Tovik2 2.5",
+    u" * 画像読み込み時のバグ修正",
+    u" * フォーム自動調整機能追加",
+    u" * 読み込める画像の種類追加",
+    u" * 進行状況バー追加",
+    u"",
+    u" Tovik2 2.0",
+    u" * 問題作成時のメモリー占領を修正",
+    u" * マスの幅を設定できるようにする。",
+    u" * プログラムを簡略化",
+    u"",
+    u" Tovik2 1.5",
+    u" * 画像の自動拡大縮小機能追加",
+    u" * 難易度の設定を追加",
+    u"",
+    u" Tovik2 1.2",
+    u" * 画像読み込み機能作成",
+    u" * ボタン選択時のバグ修正",
+    u"",
+    u" Tovik2 1.0",
+    u" * プログラムの基本動作作成",
+};
+
+// The history label lays its lines out one font size apart, the pitch the layout's
+// label height and scroll range were measured in. The Mincho face here asks for more
+// room between lines, which would push the last versions below the end of the label
+// where no scroll position reaches them.
+class HistoryLabel : public platform::Label
+{
+public:
+    using platform::Label::Label;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.setFont(font());
+        painter.setPen(palette().color(foregroundRole()));
+        const int pitch = QFontInfo(font()).pixelSize();
+        int baseline = fontMetrics().ascent();
+        for (const QString &line : text().split(QLatin1Char('\n'))) {
+            painter.drawText(0, baseline, line);
+            baseline += pitch;
+        }
+    }
+};
+
+// The largest image the icon holds, so stretching it to the box loses the least.
+QPixmap largestPixmap(const QIcon &icon)
+{
+    QSize largest;
+    for (const QSize &size : icon.availableSizes()) {
+        if (size.width() * size.height() > largest.width() * largest.height())
+            largest = size;
+    }
+    return largest.isValid() ? icon.pixmap(largest) : QPixmap();
+}
+
+} // namespace
+
+Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("About..."));
+    setWindowIcon(QIcon(GameIcon));
+    setFixedSize(platform::toPixels(3585), platform::toPixels(1890));
+    dialog::centreOnScreen(*this);
+
+    Image1 = new platform::Label(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    platform::setTwipsGeometry(Image1, 120, 120, 615, 615);
+    Image1->setScaledContents(true);
+
+    // The title lies straight on the background picture.
+    Label1 = new platform::Label(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    platform::setTwipsGeometry(Label1, 840, 120, 2055, 615);
+    Label1->setFont(platform::layoutFont(QStringLiteral("ＭＳ 明朝"), 9, true));
+    platform::setForeColor(Label1, 0);
+    Label1->setCaption(QStringLiteral("Label1"));
+
+    Image2 = new platform::Label(this);
+    Image2->setObjectName(QStringLiteral("Image2"));
+    platform::setTwipsGeometry(Image2, 2760, 120, 600, 600);
+    Image2->setPixmap(QPixmap(QStringLiteral(":/pictures/ok.gif")));
+    Image2->setScaledContents(true);
+    Image2->setCursor(Qt::PointingHandCursor);
+
+    // The viewport clips the tall history label, which moves up inside it.
+    Picture1 = new platform::PictureBox(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    platform::setTwipsGeometry(Picture1, 120, 840, 3135, 855);
+
+    Label2 = new HistoryLabel(Picture1);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    platform::setTwipsGeometry(Label2, 0, 0, 3135, 5500);
+    Label2->setFont(platform::layoutFont(QStringLiteral("ＭＳ 明朝"), 9));
+    platform::setBackColor(Label2, platform::WindowBackground);
+    platform::setForeColor(Label2, platform::WindowText);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setCaption(QStringLiteral("Label1"));
+
+    VScroll1 = new platform::ScrollBar(this);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->bar()->setFocusPolicy(Qt::StrongFocus);
+    platform::setTwipsGeometry(VScroll1, 3240, 840, 255, 855);
+    VScroll1->setMin(0);
+    VScroll1->setMax(-4500);
+    VScroll1->setSmallChange(50);
+    VScroll1->setLargeChange(50);
+    VScroll1->setValue(0);
+
+    dialog::chainTabOrder({Label1, Picture1, Label2, VScroll1});
+
+    connect(Image2, &platform::Label::clicked, this,
+            [this] { platform::guarded([this] { Image2_Click(); }); });
+    connect(VScroll1, &platform::ScrollBar::Change, this,
+            [this] { platform::guarded([this] { VScroll1_Change(); }); });
+
+    Form_Load();
+}
+
+void Form3::Form_Load()
+{
+    board::DrawBackground(*this);
+    QPixmap icon = largestPixmap(form1().windowIcon());
+    if (icon.isNull())
+        icon = largestPixmap(QIcon(GameIcon));
+    Image1->setPixmap(icon);
+    Label1->setCaption(titleText());
+    Label2->setCaption(historyText());
+}
+
+QString Form3::titleText()
+{
+    return QStringLiteral("TOVIK2 var") + QString::number(TOVIK2_VERSION_MAJOR) + QLatin1Char('.') +
+           QString::number(TOVIK2_VERSION_MINOR) + QLatin1Char('.') +
+           QLatin1String(engine::text::CrLf) + QStringLiteral("Wendrix 制作");
+}
+
+QString Form3::historyText()
+{
+    QStringList lines;
+    for (const char16_t *line : HistoryLines)
+        lines.append(QString::fromUtf16(line));
+    return lines.join(QLatin1String(engine::text::CrLf));
+}
+
+// The scroll bar's value is the history's top edge in twips: 0 at the top, -4500 at
+// the bottom.
+void Form3::VScroll1_Change()
+{
+    Label2->move(Label2->x(), platform::toPixels(VScroll1->value()));
+}
+
+void Form3::Image2_Click()
+{
+    hide();
+}
+
+} // namespace ui

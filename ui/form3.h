@@ -1,0 +1,39 @@
+#pragma once
+
+// Form3, the About window: icon, title and version, the OK picture and the version
+// history scrolling in its viewport.
+
+#include "picturebox.h"
+
+namespace platform {
+class Label;
+class ScrollBar;
+} // namespace platform
+
+namespace ui {
+
+class Form3 : public platform::PictureBox
+{
+    Q_OBJECT
+
+public:
+    explicit Form3(QWidget *parent = nullptr);
+
+    platform::Label *Image1;        // the game icon, stretched
+    platform::Label *Label1;        // title and version
+    platform::Label *Image2;        // OK picture
+    platform::PictureBox *Picture1; // viewport of the history
+    platform::Label *Label2;        // the history, inside Picture1
+    platform::ScrollBar *VScroll1;  // 0 (top) to -4500 (bottom)
+
+    static QString titleText();
+    static QString historyText();
+
+    void Image2_Click();
+    void VScroll1_Change();
+
+private:
+    void Form_Load();
+};
+
+} // namespace ui

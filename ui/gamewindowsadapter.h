@@ -1,0 +1,37 @@
+#pragma once
+
+// Connects the game's rules (engine::GameWindows) to the real windows: the board and
+// task label of Form1, the animation switch of Form2, the progress window Form5 and
+// the splash window Form4.
+
+#include "gamewindows.h"
+
+namespace ui {
+
+class GameWindowsAdapter : public engine::GameWindows
+{
+public:
+    int MsgBox(const std::string &prompt, int style, const std::string &title) override;
+    void ShowSplash() override;
+    void DrawBoard() override;
+    void DrawBackground() override;
+    void backward() override;
+    void SetCellBorders(int borderStyle) override;
+    int FirstCellBorderStyle() override;
+    bool AnimationOn() override;
+    void ShowProgress() override;
+    void HideProgress() override;
+    void SetProgressMax(double max) override;
+    void SetProgressValue(double value) override;
+    void DoEvents() override;
+    double MainWidth() override;
+    void SetMainWidth(double twips) override;
+    void SetTaskLabelVisible(bool visible) override;
+    void SetTaskLabelLeft(double twips) override;
+    void SetTaskLabelCaption(const std::string &caption) override;
+};
+
+// The adapter the program runs with; connected by forms.cpp.
+GameWindowsAdapter &gameWindowsAdapter();
+
+} // namespace ui
