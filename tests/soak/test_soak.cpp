@@ -1,0 +1,336 @@
+// A randomized soak test over the real windows. Thousands of random steps: cell clicks,
+// menu commands (by shortcut too), dialog changes and message-box answers, with more
+// random steps fired while a creation or replay lets events run. After every step the
+// game's invariants must hold, and no run-time error may be reported.
+//
+// TOVIK2_SOAK_STEPS sets the number of steps (CI runs a bounded number), and
+// TOVIK2_SOAK_SEED the seed; the seed is printed so a failure can be replayed.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QImage>
+#include <QMap>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "board.h"
+#include "events.h"
+#include "filelists.h"
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "form5.h"
+#include "form6.h"
+#include "forms.h"
+#include "gamestate.h"
+#include "label.h"
+#include "messagebox.h"
+#include "movelimit.h"
+#include "picturebox.h"
+#include "random.h"
+#include "scrollbar.h"
+#include "startup.h"
+#include "web.h"
+
+#include <cstdio>
+#include <random>
+
+using engine::game;
+
+namespace {
+
+int environmentNumber(const char *name, long long fallback)
+{
+    bool ok = false;
+    const long long value = qEnvironmentVariable(name).toLongLong(&ok);
+    return ok ? int(value) : int(fallback);
+}
+
+} // namespace
+
+class Soak : public QObject
+{
+    Q_OBJECT
+
+    std::mt19937 m_random;
+    QTemporaryDir m_pictures;
+    QTimer m_interleave;
+    int m_nestedBudget = 0;
+    int m_step = 0;
+    int m_restarts = 0;
+    QStringList m_errors;
+    QString m_lastAction;
+    QMap<QString, int> m_questions; // how often each message came up: what the run reached
+
+    int below(int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(m_random)); }
+    bool chance(int percent) { return below(100) < percent; }
+
+    void startWorld()
+    {
+        ui::destroyForms();
+        engine::resetGame();
+        platform::resetProgramEnding();
+        engine::Main();
+        ui::form1().show();
+        ui::form1().board().DrawBoard();
+        ui::form2().Dir1->setPath(m_pictures.path());
+    }
+
+    // Message boxes get a random answer among those their style offers; an error
+    // report (the critical box) is a failure.
+    int answer(const platform::MessageBoxRequest &request)
+    {
+        ++m_questions[request.prompt.section(QLatin1Char('\r'), 0, 0)];
+        if (request.style == 16)
+            m_errors
+                << QStringLiteral("step %1 (%2): %3").arg(m_step).arg(m_lastAction, request.prompt);
+        switch (request.style) {
+        case platform::MsgBoxStyle::YesNo:
+            if (request.prompt == QStringLiteral("終了しますか？"))
+                return chance(10) ? platform::MsgBoxAnswer::Yes : platform::MsgBoxAnswer::No;
+            return chance(60) ? platform::MsgBoxAnswer::Yes : platform::MsgBoxAnswer::No;
+        case platform::MsgBoxStyle::CancelTryContinue: {
+            const int answers[] = {platform::MsgBoxAnswer::Cancel, platform::MsgBoxAnswer::TryAgain,
+                                   platform::MsgBoxAnswer::Continue};
+            return answers[below(3)];
+        }
+        default:
+            return platform::MsgBoxAnswer::Ok;
+        }
+    }
+
+    void clickCell()
+    {
+        board::Board &board = ui::form1().board();
+        const int cells = std::max<int>(1, game().CellCount);
+        platform::PictureBox *cell = board.Picture1(below(cells));
+        if (cell->isVisible())
+            QTest::mouseClick(cell, Qt::LeftButton);
+    }
+
+    // Clicks the cells that made the puzzle: right after a creation this solves it,
+    // so the run reaches completions and the levels beyond the first.
+    void replayRecordedClicks()
+    {
+        const auto history = game().MoveHistory;
+        for (int i = history.upper(); i >= history.lower() && !history.empty(); --i) {
+            if (!game().BoardActive || platform::programEnding())
+                return;
+            const int index = history(i) - 1;
+            if (index < ui::form1().board().cellControls())
+                QTest::mouseClick(ui::form1().board().Picture1(index), Qt::LeftButton);
+        }
+    }
+
+    void pressKey(Qt::Key key)
+    {
+        ui::form1().activateWindow();
+        QApplication::setActiveWindow(&ui::form1());
+        QTest::keyClick(&ui::form1(), key);
+    }
+
+    void randomAction()
+    {
+        ui::Form1 &form1 = ui::form1();
+        switch (below(26)) {
+        case 24:
+        case 25:
+            m_lastAction = QStringLiteral("solve by the recorded clicks");
+            replayRecordedClicks();
+            break;
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+        case 5:
+        case 6:
+            m_lastAction = QStringLiteral("cell click");
+            clickCell();
+            break;
+        case 7:
+            m_lastAction = QStringLiteral("F1");
+            chance(50) ? pressKey(Qt::Key_F1) : form1.arrange->trigger();
+            break;
+        case 8:
+            m_lastAction = QStringLiteral("F2");
+            chance(50) ? pressKey(Qt::Key_F2) : form1.play->trigger();
+            break;
+        case 9:
+            m_lastAction = QStringLiteral("F3");
+            chance(50) ? pressKey(Qt::Key_F3) : form1.pazzl->trigger();
+            break;
+        case 10:
+            m_lastAction = QStringLiteral("F4");
+            pressKey(Qt::Key_F4);
+            break;
+        case 11:
+            m_lastAction = QStringLiteral("Option");
+            form1.Option->trigger();
+            break;
+        case 12:
+            m_lastAction = QStringLiteral("About");
+            form1.about->trigger();
+            if (chance(30))
+                ui::form3().VScroll1->setValue(-50 * below(91));
+            if (chance(30))
+                ui::form3().close();
+            break;
+        case 13:
+            m_lastAction = QStringLiteral("Web page");
+            form1.web->trigger();
+            break;
+        case 14:
+            m_lastAction = QStringLiteral("grid side");
+            ui::form2().VScroll1->setValue(3 + below(8));
+            break;
+        case 15:
+            m_lastAction = QStringLiteral("display method");
+            (chance(50) ? ui::form2().Option4 : ui::form2().Option5)->setChecked(true);
+            ui::form2().Check1->setChecked(chance(50));
+            break;
+        case 16: {
+            m_lastAction = QStringLiteral("file click");
+            platform::FileListBox *files = ui::form2().File1;
+            if (files->count() > 0)
+                files->clickFile(files->item(below(files->count()))->text());
+            break;
+        }
+        case 17:
+            m_lastAction = QStringLiteral("GameSetting OK");
+            ui::form2().Image1_Click();
+            break;
+        case 18:
+            m_lastAction = QStringLiteral("GameSetting Cancel");
+            chance(50) ? ui::form2().Image2_Click() : void(ui::form2().close());
+            break;
+        case 19:
+            m_lastAction = QStringLiteral("cell size");
+            ui::form6().VScroll1->setValue(495 + 15 * below(34));
+            break;
+        case 20:
+            m_lastAction = QStringLiteral("rule box");
+            ui::form6().Picture2_Click(below(9));
+            break;
+        case 21:
+            m_lastAction = QStringLiteral("Option OK");
+            ui::form6().Image1_Click();
+            break;
+        case 22:
+            m_lastAction = QStringLiteral("Option Cancel");
+            chance(50) ? ui::form6().Image2_Click() : void(ui::form6().close());
+            break;
+        default:
+            m_lastAction = QStringLiteral("events");
+            QCoreApplication::processEvents();
+            break;
+        }
+    }
+
+    // The invariants that hold whenever no handler is running.
+    void checkInvariants()
+    {
+        const auto &g = game();
+        const QString where = QStringLiteral("step %1 after %2").arg(m_step).arg(m_lastAction);
+        auto check = [&](bool ok, const char *what) {
+            if (!ok)
+                m_errors << where + QStringLiteral(": ") + QLatin1String(what);
+        };
+        check(g.CellState.size() == g.CellCount, "CellState has CellCount entries");
+        check(g.CellCount == 0 || g.CellState.lower() == 1, "CellState starts at 1");
+        check(g.GridCols == g.GridRows, "the grid is square");
+        check(g.CellCount == g.GridCols * g.GridRows, "CellCount is GridRows x GridCols");
+        check(ui::form1().board().cellControls() == std::max<int>(1, g.CellCount),
+              "one cell control per cell");
+        check(ui::form1().board().firstCellBorderStyle() == 0 || g.BoardActive,
+              "an idle board is frameless or active");
+        check(g.MovesLeft >= 0, "MovesLeft never below 0");
+        check(g.ImagePath.empty() == (g.CellCount == 0),
+              "a board is built exactly when ImagePath is set");
+        if (g.GameMode == engine::Mode::Puzzle && g.BoardActive) {
+            check(ui::form1().Label1->caption() == QString::fromStdString(engine::TaskText()),
+                  "the task label shows PuzzleMoves and MovesLeft");
+            check(g.MovesLeft >= 1 && g.MovesLeft <= g.PuzzleMoves, "MovesLeft within the limit");
+        }
+        check(!ui::form5().isVisible(), "the progress window is gone after its creation");
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_pictures.isValid());
+        // Pictures of every kind the dialog lists, and one that only claims to be a JPEG.
+        QImage picture(120, 90, QImage::Format_RGB32);
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                picture.setPixel(x, y, qRgb(x * 2, y * 2, 128));
+        QVERIFY(picture.save(m_pictures.filePath(QStringLiteral("photo.jpg"))));
+        QVERIFY(picture.save(m_pictures.filePath(QStringLiteral("IMG_0001.JPG")), "JPEG"));
+        QVERIFY(picture.save(m_pictures.filePath(QStringLiteral("drawing.bmp"))));
+        QFile fake(m_pictures.filePath(QStringLiteral("broken.jpg")));
+        QVERIFY(fake.open(QIODevice::WriteOnly));
+        fake.write("not a picture at all");
+        fake.close();
+
+        const int seed =
+            environmentNumber("TOVIK2_SOAK_SEED", QDateTime::currentMSecsSinceEpoch() % 1000000);
+        std::printf("soak seed %d (set TOVIK2_SOAK_SEED=%d to replay)\n", seed, seed);
+        m_random.seed(unsigned(seed));
+        // The game's own scrambles draw from the same seed, so a run replays exactly.
+        platform::setSeedSource([this] { return std::uint64_t(m_random()); });
+        platform::setWebOpener([](const QUrl &) {});
+        platform::setMessageBoxResponder(
+            [this](const platform::MessageBoxRequest &r) { return answer(r); });
+
+        // While a handler lets events run, this timer fires more random steps.
+        m_interleave.setInterval(0);
+        connect(&m_interleave, &QTimer::timeout, this, [this] {
+            if (m_nestedBudget <= 0 || platform::programEnding())
+                return;
+            --m_nestedBudget;
+            randomAction();
+        });
+    }
+
+    void cleanupTestCase()
+    {
+        platform::setMessageBoxResponder({});
+        platform::setWebOpener({});
+        platform::setSeedSource({});
+        ui::destroyForms();
+    }
+
+    void randomStepsKeepTheGameConsistent()
+    {
+        const int steps = environmentNumber("TOVIK2_SOAK_STEPS", 3000);
+        startWorld();
+        for (m_step = 1; m_step <= steps && m_errors.isEmpty(); ++m_step) {
+            m_nestedBudget = chance(30) ? below(6) : 0;
+            m_interleave.start();
+            randomAction();
+            m_interleave.stop();
+            if (platform::programEnding()) {
+                // "EndGmae" answered Yes: every window is gone; start a new run.
+                for (QWidget *window : QApplication::topLevelWidgets())
+                    if (window->isVisible())
+                        m_errors << QStringLiteral("step %1: %2 still shown after the end")
+                                        .arg(m_step)
+                                        .arg(window->windowTitle());
+                ++m_restarts;
+                startWorld();
+                continue;
+            }
+            checkInvariants();
+        }
+        std::printf("%d steps, %d restarts\n", m_step - 1, m_restarts);
+        for (auto it = m_questions.cbegin(); it != m_questions.cend(); ++it)
+            std::printf("%6d x %s\n", it.value(), qPrintable(it.key()));
+        QVERIFY2(m_errors.isEmpty(), qPrintable(m_errors.join(QLatin1Char('\n'))));
+    }
+};
+
+QTEST_MAIN(Soak)
+#include "test_soak.moc"
