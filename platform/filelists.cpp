@@ -86,6 +86,13 @@ void DriveListBox::refresh()
         if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir())
             volumes.append(volume);
     }
+    // The root folder is always offered: inside a container or a chroot the mount
+    // table may not list it, and every other folder is reached from it.
+    const bool rootListed =
+        std::any_of(volumes.cbegin(), volumes.cend(),
+                    [](const QStorageInfo &v) { return v.rootPath() == QLatin1String("/"); });
+    if (!rootListed)
+        volumes.append(QStorageInfo::root());
     std::sort(volumes.begin(), volumes.end(), [](const QStorageInfo &a, const QStorageInfo &b) {
         return lessIgnoringCase(a.rootPath(), b.rootPath());
     });
