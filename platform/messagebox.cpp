@@ -16,7 +16,7 @@ MessageBoxResponder &currentResponder()
     return installed;
 }
 
-struct ButtonSpec
+struct ButtonChoice
 {
     QMessageBox::StandardButton standard; // NoButton: a button with its own text
     const char *text;
@@ -28,7 +28,7 @@ struct ButtonSpec
 // answer that stands for closing the box without pressing one.
 struct ButtonSet
 {
-    std::vector<ButtonSpec> buttons;
+    std::vector<ButtonChoice> buttons;
     int escapeAnswer;
 };
 
@@ -97,12 +97,13 @@ int askPlayer(const QString &prompt, int style, const QString &title)
     const ButtonSet set = buttonSet(style);
     std::vector<std::pair<QAbstractButton *, int>> answers;
     QAbstractButton *escapeButton = nullptr;
-    for (const ButtonSpec &spec : set.buttons) {
-        QAbstractButton *button = spec.standard != QMessageBox::NoButton
-                                      ? box.addButton(spec.standard)
-                                      : box.addButton(QString::fromLatin1(spec.text), spec.role);
-        answers.emplace_back(button, spec.answer);
-        if (spec.answer == set.escapeAnswer)
+    for (const ButtonChoice &choice : set.buttons) {
+        QAbstractButton *button =
+            choice.standard != QMessageBox::NoButton
+                ? box.addButton(choice.standard)
+                : box.addButton(QString::fromLatin1(choice.text), choice.role);
+        answers.emplace_back(button, choice.answer);
+        if (choice.answer == set.escapeAnswer)
             escapeButton = button;
     }
     box.setEscapeButton(escapeButton);
