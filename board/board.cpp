@@ -165,6 +165,7 @@ bool Board::BuildBoard()
     first->hide();
     m_host.setOuterHeight(static_cast<float>(cellSize * int(g.GridRows) + allowance));
     m_host.setOuterWidth(static_cast<float>(cellSize * int(g.GridCols)));
+    m_host.windowFitted();
     const double gridWidth = cellSize * int(g.GridCols);
 
     const double width = m_host.outerWidth();

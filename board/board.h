@@ -38,6 +38,8 @@ public:
     virtual void setOuterHeight(double twips) = 0;
     virtual void setOuterWidth(double twips) = 0;
     virtual double outerWidth() = 0;
+    // The window has been fitted to a new board.
+    virtual void windowFitted() {}
 };
 
 class Board : public QObject

@@ -190,6 +190,15 @@ void Form1::setHeight(double twips)
     setFixedHeight(std::max(platform::toPixels(twips), minimumSizeHint().height()));
 }
 
+// A new board changes the window's size; the background is stretched over the new
+// client area so no bare strip shows below or beside the cells. The title stays
+// away until puzzle mode paints it into its strip.
+void Form1::windowFitted()
+{
+    if (m_loaded)
+        board::DrawBackground(*m_client);
+}
+
 void Form1::backward()
 {
     board::DrawBackground(*m_client);

@@ -59,6 +59,7 @@ public:
     void setOuterHeight(double twips) override { setHeight(twips); }
     void setOuterWidth(double twips) override { setWidth(twips); }
     double outerWidth() override { return Width(); }
+    void windowFitted() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
