@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Sets Tovik2 up on a Debian 12 machine and then plays or tests it:
 #   ./setup.sh play   installs what is missing, builds, starts the game
-#   ./setup.sh test   installs what is missing, builds, runs every test
+#   ./setup.sh test   installs what is missing, builds, runs every test, then runs
+#                     them again in a build with the address and undefined-behaviour
+#                     sanitizers
 # Only packages that are not installed yet are fetched (with sudo when not root).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -40,3 +42,9 @@ if [ "$mode" = play ]; then
 fi
 
 ctest --test-dir build --output-on-failure
+
+# Every test again in a build with AddressSanitizer and UndefinedBehaviorSanitizer
+# (the install check needs no second run).
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTOVIK2_SANITIZE=ON
+cmake --build build-sanitize -j"$jobs"
+ctest --test-dir build-sanitize --output-on-failure --exclude-regex install_and_start
