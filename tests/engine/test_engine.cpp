@@ -5,15 +5,12 @@
 #include "fakewindows.h"
 #include "fliprule.h"
 #include "gamestate.h"
-#include "messages.h"
-#include "movelimit.h"
 #include "playmodes.h"
 #include "puzzle.h"
 #include "random.h"
 #include "startup.h"
 
 #include <set>
-#include <sstream>
 
 using engine::game;
 using platform::ErrorNumber;
@@ -22,7 +19,6 @@ using platform::RuntimeError;
 namespace {
 
 constexpr int Yes = 6;
-constexpr int No = 7;
 
 // A solved N x N board as the board construction leaves it.
 void newBoard(int n)
@@ -169,16 +165,6 @@ private slots:
         QVERIFY(solved());
     }
 
-    void flipAroundTurnsReversedCellsBack()
-    {
-        newBoard(3);
-        setRule(".#./###/.#.");
-        game().CellState(2) = false;
-        game().CurrentCell = 1;
-        engine::FlipAround();
-        QCOMPARE(reversedCells(), cellSet("1 4"));
-    }
-
     void flipAroundOutsideTheBoardIsASubscriptError()
     {
         newBoard(3);
@@ -239,20 +225,6 @@ private slots:
         QCOMPARE(fake->boardDraws, 75); // the animation redraws after every click
         QVERIFY(visibleDuringCreation);
         QVERIFY(!fake->progressVisible);
-    }
-
-    void animationSwitchIsReadOnEveryStep()
-    {
-        startWithBoard(4);
-        game().GameMode = engine::Mode::Normal;
-        fake->animation = true;
-        int steps = 0;
-        fake->onEvents = [&] {
-            if (++steps == 10)
-                fake->animation = false;
-        };
-        engine::CreatePuzzle();
-        QCOMPARE(fake->boardDraws, 10);
     }
 
     void puzzleCreationNeitherShowsProgressNorAnimates()
@@ -321,38 +293,6 @@ private slots:
         QCOMPARE(int(game().MoveHistory.size()), 75);
     }
 
-    void normalGameIsScrambledAndSolvedByTheRecordedClicks()
-    {
-        startWithBoard(5);
-        engine::play_Click();
-        QCOMPARE(int(game().GameMode), engine::Mode::Normal);
-        QVERIFY(game().BoardActive);
-        QCOMPARE(fake->cellBorders, 1);
-        QCOMPARE(int(game().PuzzleMoves), 75);
-        QVERIFY(fake->asked.empty());
-
-        const auto history = game().MoveHistory;
-        for (int i = history.upper(); i >= 1; --i) {
-            if (!game().BoardActive)
-                break; // clicks that cancel out may solve it early
-            clickCell(history(i));
-        }
-        QVERIFY(solved());
-        QCOMPARE(int(fake->asked.size()), 1);
-        QCOMPARE(fake->asked[0].prompt, std::string("This puzzle complete!!"));
-        QCOMPARE(fake->asked[0].title, std::string("Complete"));
-        QCOMPARE(fake->asked[0].style, 0);
-        QVERIFY(!game().BoardActive);
-        QCOMPARE(fake->cellBorders, 0);
-        QCOMPARE(int(game().PuzzleMoves), 75);
-
-        // The solved board takes no more clicks.
-        const int draws = fake->boardDraws;
-        clickCell(1);
-        QVERIFY(solved());
-        QCOMPARE(fake->boardDraws, draws);
-    }
-
     void boardIsRedrawnOnlyAfterTheMessageIsAnswered()
     {
         startWithBoard(3);
@@ -366,84 +306,6 @@ private slots:
         clickCell(5);
         QCOMPARE(drawsWhenAsked, 0);
         QCOMPARE(fake->boardDraws, 1);
-    }
-
-    void puzzleLadderSolvedOnTheLastMoveStartsTheNextLevel()
-    {
-        startWithBoard(5);
-        fake->answers = {Yes};
-        engine::pazzl_Click();
-        QCOMPARE(int(game().GameMode), engine::Mode::Puzzle);
-        QCOMPARE(fake->mainWidth, 2475.0 + 2600.0);
-        QCOMPARE(fake->backgroundDraws, 1);
-        QCOMPARE(fake->titleDraws, 1);
-        QVERIFY(fake->labelVisible);
-        QCOMPARE(fake->labelLeft, 2475.0);
-        QCOMPARE(fake->labelCaption, std::string("1手以内で完成せよ。\r\n残り1"));
-        QCOMPARE(int(fake->asked.size()), 1); // only "注意": no mode was running
-
-        clickCell(game().MoveHistory(1)); // the level's one and last move solves it
-        QCOMPARE(int(fake->asked.size()), 2);
-        QCOMPARE(fake->asked[1].prompt, std::string("This puzzle complete!!"));
-        QCOMPARE(int(game().PuzzleMoves), 2);
-        QCOMPARE(int(game().MovesLeft), 2);
-        QCOMPARE(fake->labelCaption, std::string("2手以内で完成せよ。\r\n残り2"));
-        QVERIFY(game().BoardActive);
-        QCOMPARE(fake->cellBorders, 1);
-    }
-
-    void failureAnsweredYesRestoresTheCreatedPuzzle()
-    {
-        platform::setSeedSource([] { return 7u; }); // a scramble these clicks do not solve
-        startWithBoard(5);
-        fake->answers = {Yes};
-        engine::pazzl_Click();
-        game().PuzzleMoves = 3;
-        game().GameMode = engine::Mode::Puzzle;
-        newBoard(5);
-        game().BoardActive = true;
-        engine::CreatePuzzle();
-        game().MovesLeft = 3;
-        const auto created = snapshot();
-
-        fake->answers = {Yes};
-        std::string labelWhenAsked;
-        fake->onMessage = [&] { labelWhenAsked = fake->labelCaption; };
-        // Three moves that cannot solve it: a corner flipped, twice, then a centre.
-        for (int cell : {1, 1, 13}) {
-            if (!game().BoardActive)
-                break;
-            clickCell(cell);
-        }
-        QVERIFY(!solved());
-        QCOMPARE(labelWhenAsked, std::string("3手以内で完成せよ。\r\n残り0"));
-        QCOMPARE(fake->asked.back().prompt, std::string("This puzzle failed!!\r\nTry again?"));
-        QCOMPARE(fake->asked.back().title, std::string("Failed"));
-        QCOMPARE(fake->asked.back().style, 4);
-        QCOMPARE(snapshot(), created);
-        QCOMPARE(int(game().MovesLeft), 3);
-        QVERIFY(game().BoardActive);
-        QCOMPARE(fake->labelCaption, std::string("3手以内で完成せよ。\r\n残り3"));
-    }
-
-    void failureAnsweredNoGivesThePuzzleUp()
-    {
-        startWithBoard(4);
-        fake->answers = {Yes};
-        engine::pazzl_Click();
-        const int cell = game().MoveHistory(1) == 16 ? 1 : 16;
-        fake->answers = {No};
-        clickCell(cell);
-        QVERIFY(!solved()); // a different flip cannot solve a one-click puzzle
-        QVERIFY(!game().BoardActive);
-        QCOMPARE(fake->cellBorders, 0);
-        QCOMPARE(int(game().PuzzleMoves), 1);
-        QCOMPARE(int(game().GameMode), engine::Mode::Puzzle);
-        QCOMPARE(fake->labelCaption, std::string("1手以内で完成せよ。\r\n残り0\r\nPAZZL終了"));
-
-        const auto failed = snapshot();
-        clickCell(1);
-        QCOMPARE(snapshot(), failed);
     }
 
     void topLevelStaysAtTheLargestCounterInsteadOfOverflowing()
@@ -463,58 +325,6 @@ private slots:
         QCOMPARE(int(game().MovesLeft), 32766);
         QCOMPARE(int(game().MoveHistory.size()), 32766);
         QVERIFY(game().BoardActive);
-    }
-
-    void modeCommandsAskBeforeLeavingAMode_data()
-    {
-        QTest::addColumn<int>("modeBefore");
-        QTest::addColumn<bool>("puzzleCommand");
-        QTest::addColumn<QList<int>>("answers");
-        QTest::addColumn<QStringList>("titles");
-        QTest::addColumn<int>("modeAfter");
-        QTest::addColumn<double>("widthAfter");
-
-        const double w = 2475;
-        QTest::newRow("normal in puzzle mode, Yes")
-            << 2 << false << QList<int>{Yes} << QStringList{"モード変更"} << 1 << w - 2600;
-        QTest::newRow("normal in puzzle mode, No")
-            << 2 << false << QList<int>{No} << QStringList{"モード変更"} << 2 << w;
-        QTest::newRow("normal during a normal game: no question")
-            << 1 << false << QList<int>{} << QStringList{} << 1 << w;
-        QTest::newRow("puzzle in normal mode, both Yes")
-            << 1 << true << QList<int>{Yes, Yes} << QStringList{"モード変更", "注意"} << 2
-            << w + 2600;
-        QTest::newRow("puzzle in normal mode, first No")
-            << 1 << true << QList<int>{No} << QStringList{"モード変更"} << 1 << w;
-        QTest::newRow("puzzle in normal mode, second No")
-            << 1 << true << QList<int>{Yes, No} << QStringList{"モード変更", "注意"} << 1 << w;
-        QTest::newRow("puzzle in puzzle mode keeps the width")
-            << 2 << true << QList<int>{Yes} << QStringList{"注意"} << 2 << w;
-        QTest::newRow("puzzle with no mode")
-            << 0 << true << QList<int>{Yes} << QStringList{"注意"} << 2 << w + 2600;
-    }
-    void modeCommandsAskBeforeLeavingAMode()
-    {
-        QFETCH(int, modeBefore);
-        QFETCH(bool, puzzleCommand);
-        QFETCH(QList<int>, answers);
-        QFETCH(QStringList, titles);
-        QFETCH(int, modeAfter);
-        QFETCH(double, widthAfter);
-
-        startWithBoard(5);
-        game().GameMode = modeBefore;
-        fake->answers.assign(answers.begin(), answers.end());
-        puzzleCommand ? engine::pazzl_Click() : engine::play_Click();
-
-        QStringList asked;
-        for (const auto &message : fake->asked)
-            asked << QString::fromStdString(message.title);
-        QCOMPARE(asked, titles);
-        QCOMPARE(int(game().GameMode), modeAfter);
-        QCOMPARE(fake->mainWidth, widthAfter);
-        if (modeAfter == 2 && modeBefore != 2)
-            QCOMPARE(int(game().PuzzleMoves), 1);
     }
 
     void modeCommandsWithoutAPictureWarn()
