@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QByteArray>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QIcon>
@@ -25,25 +24,19 @@ void readCommandLine(const QCoreApplication &app)
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(app);
-}
-
-// --help and --version answer on the terminal, so they must work without a display.
-bool onlyAsksForInformation(int argc, char *argv[])
-{
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (argument == "-h" || argument == "--help" || argument == "--help-all" ||
-            argument == "-?" || argument == "-v" || argument == "--version")
-            return true;
-    }
-    return false;
+    // The game takes no files or other arguments.
+    if (!parser.positionalArguments().isEmpty())
+        parser.showHelp(1);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (onlyAsksForInformation(argc, argv)) {
+    // The only command line is --help or --version, answered on the terminal: any
+    // argument is read without a display, and the parser exits with its answer or,
+    // for anything else, with an error.
+    if (argc > 1) {
         QCoreApplication app(argc, argv);
         nameTheProgram();
         readCommandLine(app);
@@ -54,7 +47,6 @@ int main(int argc, char *argv[])
     nameTheProgram();
     QApplication::setDesktopFileName(QStringLiteral("tovik2"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tovik2.ico")));
-    readCommandLine(app);
 
     ui::connectGameToWindows();
     platform::guarded(engine::Main);
