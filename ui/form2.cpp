@@ -25,6 +25,7 @@
 #include "form1.h"
 #include "forms.h"
 #include "gamestate.h"
+#include "playmodes.h"
 #include "label.h"
 #include "messagebox.h"
 #include "messages.h"
@@ -275,6 +276,11 @@ void Form2::VScroll1_Change()
 // picture, or one that cannot be decoded any more) leaves the picture in use as it was.
 void Form2::Image1_Click()
 {
+    // While a creation or replay runs, rebuilding would pull the board from under it
+    // (its recorded clicks would name cells of the old board): OK waits until the
+    // board is idle, and the dialog stays open for the player to press it again.
+    if (!engine::BoardTakesCommands())
+        return;
     Form1 &main = form1();
     main.play->setEnabled(true);
     main.pazzl->setEnabled(true);

@@ -308,25 +308,6 @@ private slots:
         QCOMPARE(fake->boardDraws, 1);
     }
 
-    void topLevelStaysAtTheLargestCounterInsteadOfOverflowing()
-    {
-        startWithBoard(3);
-        setRule(".../.#./...");
-        game().GameMode = engine::Mode::Puzzle;
-        game().PuzzleMoves = 32766;
-        game().MovesLeft = 1;
-        game().BoardActive = true;
-        fake->cellBorders = 1;
-        game().CellState(5) = false;
-        game().MoveHistory.redim(1, 1);
-
-        clickCell(5); // solves the level
-        QCOMPARE(int(game().PuzzleMoves), 32766);
-        QCOMPARE(int(game().MovesLeft), 32766);
-        QCOMPARE(int(game().MoveHistory.size()), 32766);
-        QVERIFY(game().BoardActive);
-    }
-
     void modeCommandsWithoutAPictureWarn()
     {
         engine::Main();
