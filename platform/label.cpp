@@ -22,24 +22,16 @@ void Label::setCaption(const QString &caption)
 
 void Label::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (!m_click.takePress(event))
         QLabel::mousePressEvent(event);
-        return;
-    }
-    m_pressed = true;
-    event->accept();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
+    const std::optional<bool> click = m_click.takeRelease(event, rect());
+    if (!click)
         QLabel::mouseReleaseEvent(event);
-        return;
-    }
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    event->accept();
-    if (wasPressed && rect().contains(event->position().toPoint()))
+    else if (*click)
         emit clicked();
 }
 

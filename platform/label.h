@@ -1,9 +1,11 @@
 #pragma once
 
 // A label whose Caption is kept exactly as the game set it ("\r\n" between lines)
-// while Qt is shown "\n".
+// while it is shown with "\n" line breaks.
 
 #include <QLabel>
+
+#include "clicktracker.h"
 
 namespace platform {
 
@@ -26,7 +28,7 @@ protected:
 
 private:
     QString m_caption;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace platform

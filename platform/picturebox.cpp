@@ -147,24 +147,16 @@ void PictureBox::resizeEvent(QResizeEvent *event)
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
+    if (!m_click.takePress(event))
         QWidget::mousePressEvent(event);
-        return;
-    }
-    m_pressed = true;
-    event->accept();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton) {
+    const std::optional<bool> click = m_click.takeRelease(event, rect());
+    if (!click)
         QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    const bool wasPressed = m_pressed;
-    m_pressed = false;
-    event->accept();
-    if (wasPressed && rect().contains(event->position().toPoint()))
+    else if (*click)
         emit clicked();
 }
 

@@ -10,6 +10,7 @@
 // one-pixel frame; the inner area (ScaleWidth, ScaleHeight, the image) is then one
 // pixel smaller on every side.
 
+#include "clicktracker.h"
 #include "colors.h"
 
 #include <QImage>
@@ -83,7 +84,7 @@ private:
     ColorValue m_foreColor = WindowText;
     int m_borderStyle = 0;
     bool m_autoRedraw = false;
-    bool m_pressed = false;
+    ClickTracker m_click;
 };
 
 } // namespace platform

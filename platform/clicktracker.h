@@ -1,0 +1,41 @@
+#pragma once
+
+// A click as the player means it: a left press and a left release, both on the
+// control. Picture boxes and labels (the OK and Cancel pictures) share it.
+
+#include <QMouseEvent>
+
+#include <optional>
+
+namespace platform {
+
+class ClickTracker
+{
+public:
+    // Takes a left press; false for any other button, which the control passes on.
+    bool takePress(QMouseEvent *event)
+    {
+        if (event->button() != Qt::LeftButton)
+            return false;
+        m_pressed = true;
+        event->accept();
+        return true;
+    }
+
+    // For a left release, whether it completes a click inside `area`; nothing for
+    // any other button, which the control passes on.
+    std::optional<bool> takeRelease(QMouseEvent *event, const QRect &area)
+    {
+        if (event->button() != Qt::LeftButton)
+            return std::nullopt;
+        const bool wasPressed = m_pressed;
+        m_pressed = false;
+        event->accept();
+        return wasPressed && area.contains(event->position().toPoint());
+    }
+
+private:
+    bool m_pressed = false;
+};
+
+} // namespace platform
