@@ -4,10 +4,9 @@
 
 namespace engine {
 
-void FlipAround()
+FlippedCells CellsFlippedBy(Integer a)
 {
-    GameState &g = game();
-    const Integer a = g.CurrentCell;
+    const GameState &g = game();
     const Integer w = g.GridCols;
     const Integer n = g.CellCount;
     // Cells are numbered from 1, so a remainder of 1 marks the leftmost column and 0
@@ -18,26 +17,35 @@ void FlipAround()
     const bool notRight = m != 0;
     const bool notLeft = m != 1;
 
-    auto toggle = [&g](Integer cell) { g.CellState(cell) = !g.CellState(cell); };
+    FlippedCells flipped;
+    auto flip = [&flipped](Integer cell) { flipped.cells[flipped.count++] = cell; };
 
     if (g.FlipRule(4))
-        toggle(a);
+        flip(a);
     if (g.FlipRule(1) && notTop)
-        toggle(a - w);
+        flip(a - w);
     if (g.FlipRule(5) && notRight)
-        toggle(a + 1);
+        flip(a + 1);
     if (g.FlipRule(3) && notLeft)
-        toggle(a - 1);
+        flip(a - 1);
     if (g.FlipRule(7) && notBottom)
-        toggle(a + w);
+        flip(a + w);
     if (g.FlipRule(2) && notTop && notRight)
-        toggle(a - w + 1);
+        flip(a - w + 1);
     if (g.FlipRule(0) && notTop && notLeft)
-        toggle(a - w - 1);
+        flip(a - w - 1);
     if (g.FlipRule(8) && notBottom && notRight)
-        toggle(a + w + 1);
+        flip(a + w + 1);
     if (g.FlipRule(6) && notBottom && notLeft)
-        toggle(a + w - 1);
+        flip(a + w - 1);
+    return flipped;
+}
+
+void FlipAround()
+{
+    GameState &g = game();
+    for (const int cell : CellsFlippedBy(g.CurrentCell))
+        g.CellState(cell) = !g.CellState(cell);
 }
 
 } // namespace engine
