@@ -1,15 +1,19 @@
-// The rules of the game, driven through a fake of the windows.
+// The rules of the game, driven through a fake of the windows, and the hint's solver.
 
 #include <QTest>
 
+#include "clickalgebra.h"
 #include "fakewindows.h"
 #include "fliprule.h"
 #include "gamestate.h"
+#include "hint.h"
 #include "playmodes.h"
 #include "puzzle.h"
 #include "random.h"
 #include "startup.h"
 
+#include <bit>
+#include <random>
 #include <set>
 
 using engine::game;
@@ -39,6 +43,15 @@ void setRule(const QString &pattern)
         if (c != QLatin1Char('/'))
             game().FlipRule(entry++) = (c == QLatin1Char('#'));
     }
+}
+
+// The reversed cells, bit k - 1 for cell k.
+std::uint64_t reversedBits()
+{
+    std::uint64_t bits = 0;
+    for (int i = 1; i <= game().CellCount; ++i)
+        bits |= std::uint64_t(!game().CellState(i)) << (i - 1);
+    return bits;
 }
 
 std::set<int> reversedCells()
@@ -269,6 +282,141 @@ private slots:
         QCOMPARE(fake->titleDraws, 1);
         QCOMPARE(int(game().GameMode), 1);
         QVERIFY(!game().BoardActive);
+    }
+
+    // Rules by name, with the dimension of their null space (the independent sets of
+    // clicks that change nothing) on sides 3 to 10, as a separate solver found them.
+    void solverFindsTheFewestClicks_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("dimension");
+        const struct
+        {
+            const char *name, *pattern;
+            int dimension[8];
+        } rules[] = {
+            {"cross", ".#./###/.#.", {0, 4, 2, 0, 0, 0, 8, 0}},
+            {"all nine", "###/###/###", {0, 0, 9, 0, 0, 15, 0, 0}},
+            {"X", "#.#/.#./#.#", {0, 4, 4, 0, 0, 2, 8, 0}},
+            {"centre and right", ".../.##/...", {0, 0, 0, 0, 0, 0, 0, 0}},
+            {"four corners", "#.#/.../#.#", {5, 0, 9, 0, 13, 0, 17, 0}},
+            {"nothing", ".../.../...", {9, 16, 25, 36, 49, 64, 81, 100}},
+        };
+        for (const auto &rule : rules) {
+            for (int side = 3; side <= 10; ++side) {
+                QTest::addRow("%s, %d x %d", rule.name, side, side)
+                    << QString::fromLatin1(rule.pattern) << side << rule.dimension[side - 3];
+            }
+        }
+    }
+    // Boards scrambled by the game's own clicks are solved in no more clicks than the
+    // scramble undone would take. Up to 4 x 4, brute force over every set of clicks gives
+    // the fewest for each board, and none for a board no set reaches.
+    void solverFindsTheFewestClicks()
+    {
+        QFETCH(QString, rule);
+        QFETCH(int, side);
+        QFETCH(int, dimension);
+        newBoard(side);
+        setRule(rule);
+        const int cells = side * side;
+        QCOMPARE(engine::NullSpaceDimension(), dimension);
+
+        std::mt19937 random(side);
+        for (int scramble = 0; scramble < 4; ++scramble) {
+            std::set<int> clickedOddly;
+            for (int i = 0; i <= scramble * cells; ++i) {
+                const int cell = std::uniform_int_distribution<int>(1, cells)(random);
+                flip(cell);
+                if (!clickedOddly.erase(cell))
+                    clickedOddly.insert(cell);
+            }
+            const auto solution = engine::ShortestSolution();
+            QVERIFY(solution && solution->size() <= clickedOddly.size());
+            for (const int cell : *solution)
+                flip(cell);
+            QVERIFY(reversedCells().empty());
+        }
+        if (side > 4)
+            return;
+
+        std::vector<std::uint64_t> toggles;
+        for (int cell = 1; cell <= cells; ++cell) {
+            flip(cell);
+            toggles.push_back(reversedBits());
+            flip(cell);
+        }
+        std::vector<int> fewest(std::size_t(1) << cells, -1);
+        fewest[0] = 0;
+        std::uint64_t reached = 0;
+        for (std::uint64_t set = 1; set < fewest.size(); ++set) { // in Gray-code order
+            reached ^= toggles[std::countr_zero(set)];
+            const int clicks = std::popcount(set ^ (set >> 1));
+            if (fewest[reached] < 0 || clicks < fewest[reached])
+                fewest[reached] = clicks;
+        }
+        const std::uint64_t every = cells == 9 ? 1 : 211; // all of 3 x 3, 311 of 4 x 4
+        for (std::uint64_t board = 0; board < fewest.size(); board += every) {
+            for (int cell = 1; cell <= cells; ++cell)
+                game().CellState(cell) = !(board >> (cell - 1) & 1);
+            const auto solution = engine::ShortestSolution();
+            QCOMPARE(solution ? int(solution->size()) : -1, fewest[board]);
+            for (const int cell : solution.value_or(std::vector<int>{}))
+                flip(cell);
+            QVERIFY(reversedCells().empty() || !solution);
+        }
+    }
+
+    // Beyond twenty silent click sets the search is local: here one of fifty such sets
+    // turns ten clicks into one.
+    void largeNullSpacesStillLoseNeedlessClicks()
+    {
+        std::vector<engine::CellBits> toggles(engine::MaxCells);
+        engine::CellBits firstTen;
+        for (int cell = 0; cell < 10; ++cell)
+            firstTen.set(cell);
+        for (int click = 0; click < 50; ++click)
+            toggles[click].set(click);
+        toggles[50] = firstTen; // clicks 52 to 100 toggle nothing
+        const auto solutions = engine::solveClicks(toggles, firstTen);
+        QCOMPARE(solutions->nullSpace.size(), std::size_t(50));
+        QCOMPARE(engine::fewestClicks(*solutions), engine::CellBits().set(50));
+    }
+
+    // Under the cell-only rule the solution is the reversed cells themselves. Hint 0: none.
+    void hintIsTheSolutionsCellNearestTheCursor_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("reversed");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QString>("play"); // a normal or puzzle game, or a board taking no clicks
+        QTest::addColumn<int>("hint");
+        const QString only = QStringLiteral(".../.#./...");
+        QTest::newRow("by arrow steps, not diagonally") << only << "7 18" << 13 << "normal" << 18;
+        QTest::newRow("equally near: the lower cell")
+            << only << "8 12 14 18" << 13 << "normal" << 8;
+        QTest::newRow("solved") << only << "" << 13 << "normal" << 0;
+        QTest::newRow("unsolvable") << ".../.../..."
+                                    << "7" << 13 << "normal" << 0;
+        QTest::newRow("puzzle mode") << only << "7" << 13 << "puzzle" << 0;
+        QTest::newRow("no clicks taken") << only << "7" << 13 << "idle" << 0;
+    }
+    void hintIsTheSolutionsCellNearestTheCursor()
+    {
+        QFETCH(QString, rule);
+        QFETCH(QString, reversed);
+        QFETCH(int, from);
+        QFETCH(QString, play);
+        QFETCH(int, hint);
+        newBoard(5);
+        setRule(rule);
+        for (const int cell : cellSet(reversed))
+            game().CellState(cell) = false;
+        game().GameMode = play == "puzzle" ? engine::Mode::Puzzle : engine::Mode::Normal;
+        game().BoardActive = play != "idle";
+        QCOMPARE(engine::HintCell(from).value_or(0), hint);
+        QCOMPARE(engine::HintAvailable(), play == "normal");
     }
 };
 
