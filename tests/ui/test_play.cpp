@@ -14,6 +14,7 @@
 #include "gamedriver.h"
 #include "label.h"
 #include "messagescript.h"
+#include "picturebutton.h"
 #include "playmodes.h"
 #include "random.h"
 #include "web.h"
