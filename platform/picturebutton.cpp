@@ -35,20 +35,34 @@ void PictureButton::paintEvent(QPaintEvent *)
         drawFocusFrame(painter, rect(), focusColor(*this));
 }
 
+// Return and Enter press the button like Space. The arrow keys belong to the window
+// (they scroll the About window's history) rather than moving the focus on.
 void PictureButton::keyPressEvent(QKeyEvent *event)
 {
-    const bool confirm = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (confirm && !event->isAutoRepeat()) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
         event->accept();
-        click();
+        if (!event->isAutoRepeat())
+            click();
         return;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        event->ignore();
+        return;
+    default:
+        QAbstractButton::keyPressEvent(event);
     }
-    QAbstractButton::keyPressEvent(event);
 }
 
+// The second press of a double-click has made the button down again; its release
+// must not click.
 void PictureButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
+    setDown(false);
 }
 
 } // namespace platform

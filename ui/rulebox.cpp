@@ -87,6 +87,7 @@ void RuleBox::keyPressEvent(QKeyEvent *event)
 void RuleBox::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
+    dropPendingClick();
 }
 
 QAccessibleInterface *ruleBoxAccessible(const QString &className, QObject *object)
