@@ -177,7 +177,7 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
     dialog::chainTabOrder({Label1, Label2, VScroll1, Dir1, Drive1, File1, Picture1, Frame2, Option4,
                            Option5, Check1, Image1, Image2});
     // Names for screen readers where the layout gives no caption or tooltip.
-    VScroll1->setAccessibleName(Label1->caption());
+    VScroll1->bar()->setAccessibleName(Label1->caption());
     Drive1->setAccessibleName(QStringLiteral("Drive"));
     Dir1->setAccessibleName(QStringLiteral("Folder"));
     File1->setAccessibleName(QStringLiteral("Picture file"));

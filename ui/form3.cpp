@@ -158,7 +158,7 @@ Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
     // Names for screen readers where the layout gives no caption or tooltip.
     Image1->setAccessibleName(QStringLiteral("Tovik2"));
     Picture1->setAccessibleName(QStringLiteral("Version history"));
-    VScroll1->setAccessibleName(QStringLiteral("Version history"));
+    VScroll1->bar()->setAccessibleName(QStringLiteral("Version history"));
 
     connect(Image2, &QAbstractButton::clicked, this,
             [this] { platform::guarded([this] { Image2_Click(); }); });

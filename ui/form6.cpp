@@ -129,7 +129,7 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
                            Picture2[2], Picture2[3], Picture2[4], Picture2[5], Picture2[6],
                            Picture2[7], Picture2[8], Frame2, Image1, Image2});
     // Names for screen readers where the layout gives no caption or tooltip.
-    VScroll1->setAccessibleName(Label1->caption());
+    VScroll1->bar()->setAccessibleName(Label1->caption());
     Picture1->setAccessibleName(QStringLiteral("Sample cell"));
 
     const auto run = [this](void (Form6::*handler)()) {

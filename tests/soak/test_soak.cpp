@@ -132,10 +132,36 @@ class Soak : public QObject
         QTest::keyClick(&ui::form1(), key);
     }
 
+    // A few keys on the board: cursor moves, Space and Return.
+    void boardKeys()
+    {
+        const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                                Qt::Key_Down, Qt::Key_Space, Qt::Key_Return};
+        for (int n = 1 + below(4); n > 0 && !platform::programEnding(); --n)
+            QTest::keyClick(ui::form1().client(), keys[below(6)]);
+    }
+
+    // Return or Escape in one of the dialogs, shown or not.
+    void dialogKey()
+    {
+        QWidget *dialogs[] = {&ui::form2(), &ui::form3(), &ui::form6()};
+        QTest::keyClick(dialogs[below(3)], chance(50) ? Qt::Key_Return : Qt::Key_Escape);
+    }
+
     void randomAction()
     {
         ui::Form1 &form1 = ui::form1();
-        switch (below(26)) {
+        switch (below(30)) {
+        case 26:
+        case 27:
+        case 28:
+            m_lastAction = QStringLiteral("board keys");
+            boardKeys();
+            break;
+        case 29:
+            m_lastAction = QStringLiteral("dialog key");
+            dialogKey();
+            break;
         case 24:
         case 25:
             m_lastAction = QStringLiteral("solve by the recorded clicks");
@@ -256,6 +282,9 @@ class Soak : public QObject
             check(g.MovesLeft >= 1 && g.MovesLeft <= g.PuzzleMoves, "MovesLeft within the limit");
         }
         check(!ui::form5().isVisible(), "the progress window is gone after its creation");
+        const board::BoardCursor &cursor = ui::form1().boardCursor();
+        check(!cursor.isShown() || (g.BoardActive && cursor.position() < g.CellCount),
+              "the keyboard cursor shows only on the board of a running game");
     }
 
 private slots:
