@@ -32,9 +32,14 @@ public:
     }
 };
 
-// The splash and progress windows tell what they show when they appear.
-QAccessibleInterface *notificationWindow(const QString &className, QObject *object)
+// The dialogs are dialogs (they are drawing surfaces to Qt); the splash and progress
+// windows are notifications, which tell what they show when they appear.
+QAccessibleInterface *window(const QString &className, QObject *object)
 {
+    const QStringList dialogs = {QStringLiteral("ui::Form2"), QStringLiteral("ui::Form3"),
+                                 QStringLiteral("ui::Form6")};
+    if (dialogs.contains(className))
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Dialog);
     if (className == QLatin1String("ui::Form4"))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification,
                                      QStringLiteral("Tovik2"));
@@ -52,8 +57,8 @@ QAccessibleInterface *gameAccessible(const QString &className, QObject *object)
         return cell;
     if (QAccessibleInterface *box = ruleBoxAccessible(className, object))
         return box;
-    if (QAccessibleInterface *window = notificationWindow(className, object))
-        return window;
+    if (QAccessibleInterface *shown = window(className, object))
+        return shown;
     if (className == QLatin1String("platform::Label"))
         return new LabelAccessible(static_cast<platform::Label *>(object));
     return nullptr;
