@@ -26,10 +26,14 @@ void PictureButton::paintEvent(QPaintEvent *)
     if (isEnabled()) {
         painter.drawPixmap(rect(), m_picture);
     } else {
+        // Greyed and faded into the window's background: the dark marble pictures change
+        // too little when they are only greyed.
         QStyleOption option;
         option.initFrom(this);
+        painter.setOpacity(0.35);
         painter.drawPixmap(rect(),
                            style()->generatedIconPixmap(QIcon::Disabled, m_picture, &option));
+        painter.setOpacity(1);
     }
     if (hasFocus())
         drawFocusFrame(painter, rect(), focusColor(*this));
