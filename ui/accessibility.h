@@ -1,8 +1,9 @@
 #pragma once
 
 // How the game's windows present themselves to assistive technology beyond what Qt's
-// own controls do: the board's cells, the flip-rule boxes, the splash and progress
-// windows, and labels that still carry their layout's placeholder caption.
+// own controls do: the board's cells, the flip-rule boxes, the dialogs (drawing surfaces
+// to Qt), the splash and progress windows, and labels that still carry their layout's
+// placeholder caption.
 
 namespace ui {
 

@@ -25,8 +25,11 @@ public:
     void announceColour();
 
 protected:
+    // The box with the focus shows a frame inside its border.
     void paintEvent(QPaintEvent *event) override;
+    // Space toggles the box.
     void keyPressEvent(QKeyEvent *event) override;
+    // The second press of a double-click completes no click.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:

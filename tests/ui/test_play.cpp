@@ -214,7 +214,6 @@ private slots:
         QImage disabledLook;
         QTimer::singleShot(0, this, [&] {
             disabledLook = ui::form2().Image1->grab().toImage();
-            QTest::mouseClick(ui::form2().Image1, Qt::LeftButton);
             ui::form2().Image1_Click();
         });
         MessageScript script;
