@@ -46,6 +46,7 @@ public:
     void SetProgressMax(double max) override { m_progress.setProgressMax(max); }
     void SetProgressValue(double value) override { m_progress.setProgressValue(value); }
     void DoEvents() override { QCoreApplication::processEvents(); }
+    void CreationRunning(bool) override {}
     double MainWidth() override { return 0; }
     void SetMainWidth(double) override {}
     void SetTaskLabelVisible(bool) override {}

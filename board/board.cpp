@@ -195,6 +195,7 @@ bool Board::BuildBoard()
     m_mask = std::move(mask);
     m_cellPictures.clear();
     DrawBoard();
+    emit built();
     return true;
 }
 
@@ -204,6 +205,7 @@ void Board::DrawBoard()
         drawWholePicture();
     else
         drawPictureInEveryCell();
+    emit drawn();
 }
 
 // Each right-way cell shows its own block of Mask. The block size and the offsets are

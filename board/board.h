@@ -82,6 +82,9 @@ public:
 signals:
     // A cell was clicked: Picture1_Click(index).
     void cellClicked(int index);
+    // Every cell has been drawn anew; a fresh board has been built.
+    void drawn();
+    void built();
 
 private:
     // A cell's Left, Top, Width and Height in twips, as the game set them.

@@ -56,6 +56,8 @@ Form5::Form5(QWidget *parent) : platform::PictureBox(parent)
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setFont(platform::layoutFont(QStringLiteral("ＭＳ Ｐゴシック"), 14.25));
     platform::setBackColor(Label1, platform::White);
+    // A screen reader names the bar by what it measures.
+    ProgressBar1->setAccessibleName(Label1->caption());
 }
 
 void Form5::setProgressMax(double max)

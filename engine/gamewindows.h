@@ -38,6 +38,10 @@ public:
     // Lets pending events run once.
     virtual void DoEvents() = 0;
 
+    // A puzzle creation or replay starts (true) or has finished (false). While it
+    // runs the board takes no commands, and the windows show the player so.
+    virtual void CreationRunning(bool running) = 0;
+
     // Outer width of the main window in twips.
     virtual double MainWidth() = 0;
     virtual void SetMainWidth(double twips) = 0;

@@ -23,6 +23,7 @@ void CreatePuzzle()
     // Remember whether this creation showed the progress window: a command chosen
     // while events run may change GameMode, and the window must not stay behind.
     const bool showsProgress = g.GameMode == Mode::Normal;
+    w.CreationRunning(true);
     if (showsProgress)
         w.ShowProgress();
     platform::Randomize();
@@ -47,6 +48,7 @@ void CreatePuzzle()
 
     if (showsProgress)
         w.HideProgress();
+    w.CreationRunning(false);
 }
 
 void ReplayPuzzle()
@@ -54,12 +56,14 @@ void ReplayPuzzle()
     GameState &g = game();
     GameWindows &w = windows();
     const int moves = g.PuzzleMoves;
+    w.CreationRunning(true);
     for (int i = 1; i <= moves; ++i) {
         g.CurrentCell = g.MoveHistory(i);
         FlipAround();
         w.SetProgressValue(i);
         w.DoEvents();
     }
+    w.CreationRunning(false);
 }
 
 } // namespace engine

@@ -34,6 +34,9 @@ public:
         return wasPressed && area.contains(event->position().toPoint());
     }
 
+    // The press under way is not to complete a click.
+    void cancel() { m_pressed = false; }
+
 private:
     bool m_pressed = false;
 };

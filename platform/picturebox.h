@@ -74,6 +74,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    // For a box whose double-click is one click: its second press completes none.
+    void dropPendingClick() { m_click.cancel(); }
 
 private:
     QRect innerRect() const;

@@ -1,12 +1,36 @@
 #include "scrollbar.h"
 
+#include "focusframe.h"
+
+#include <QPainter>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace platform {
+namespace {
 
-ScrollBar::ScrollBar(QWidget *parent) : QWidget(parent), m_bar(new QScrollBar(Qt::Vertical, this))
+// The desktop style draws no focus on a scroll bar; the game's bars show where the
+// keyboard is with the same frame as its other controls.
+class FocusScrollBar : public QScrollBar
+{
+public:
+    explicit FocusScrollBar(QWidget *parent) : QScrollBar(Qt::Vertical, parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QScrollBar::paintEvent(event);
+        if (hasFocus()) {
+            QPainter painter(this);
+            drawFocusFrame(painter, rect(), focusColor(*this));
+        }
+    }
+};
+
+} // namespace
+
+ScrollBar::ScrollBar(QWidget *parent) : QWidget(parent), m_bar(new FocusScrollBar(this))
 {
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -2,15 +2,17 @@
 
 // Small pieces the game setting dialog, the option dialog and the About window share:
 // placing a window in the middle of the screen, the keyboard order of its controls,
-// and the OK and Cancel pictures that act as buttons.
+// the OK and Cancel pictures that act as buttons, and Return and Escape.
 
+#include <QKeyEvent>
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <initializer_list>
 
-#include "label.h"
+#include "picturebutton.h"
 
 namespace ui::dialog {
 
@@ -36,17 +38,36 @@ inline void chainTabOrder(std::initializer_list<QWidget *> controls)
     }
 }
 
-// A picture that is clicked like a button: the OK and Cancel marble spheres.
-inline platform::Label *pictureButton(const QString &name, const QString &resource,
-                                      const QString &tip, QWidget *parent)
+// A picture that is clicked like a button: the OK and Cancel marble spheres. A screen
+// reader names it by its tooltip.
+inline platform::PictureButton *pictureButton(const QString &name, const QString &resource,
+                                              const QString &tip, QWidget *parent)
 {
-    auto *image = new platform::Label(parent);
+    auto *image = new platform::PictureButton(QPixmap(resource), tip, parent);
     image->setObjectName(name);
-    image->setPixmap(QPixmap(resource));
-    image->setScaledContents(true);
     image->setToolTip(tip);
-    image->setCursor(Qt::PointingHandCursor);
     return image;
+}
+
+// Return runs OK and Escape runs Cancel, wherever the focus is in the dialog, except
+// that the controls in keepReturn use Return for themselves. False for any other key.
+inline bool confirmOrCancel(const QKeyEvent &event, QAbstractButton *ok, QAbstractButton *cancel,
+                            std::initializer_list<const QWidget *> keepReturn = {})
+{
+    const QWidget *focus = ok->window()->focusWidget();
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (std::find(keepReturn.begin(), keepReturn.end(), focus) != keepReturn.end())
+            return false;
+        ok->click();
+        return true;
+    case Qt::Key_Escape:
+        cancel->click();
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace ui::dialog

@@ -110,6 +110,12 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     help->setObjectName(QStringLiteral("help"));
     web = addItem(help, "web", QStringLiteral("Web page"));
     about = addItem(help, "about", QStringLiteral("About..."));
+    // F10 opens the File menu; the arrow keys then move through the menu bar.
+    auto *openMenuBar = new QAction(this);
+    openMenuBar->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(openMenuBar);
+    connect(openMenuBar, &QAction::triggered, this,
+            [this, file] { menuBar()->setActiveAction(file->menuAction()); });
     // Playing and the options need a board: the game setting dialog's OK enables them.
     play->setEnabled(false);
     pazzl->setEnabled(false);
@@ -127,6 +133,9 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     // with no behaviour attached; the progress window and Mask do their work, so
     // neither is created.
     m_board = new board::Board(*this, dialogSettings(), this);
+    // The cursor hears of a cell's click before the game handles it.
+    m_cursor = new board::BoardCursor(*m_board, m_client);
+    m_client->setAccessibleName(QStringLiteral("Board"));
     connect(m_board, &board::Board::cellClicked, this,
             [](int index) { platform::guarded([index] { engine::Picture1_Click(index); }); });
 

@@ -4,6 +4,7 @@
 // surface, the task label of puzzle mode and the title painted on the background.
 
 #include "board.h"
+#include "boardcursor.h"
 
 #include <QMainWindow>
 
@@ -27,6 +28,8 @@ public:
     // The client surface below the menu: persistent background, cells, Label1.
     platform::PictureBox *client() const { return m_client; }
     board::Board &board() const { return *m_board; }
+    // The keyboard cursor on the board.
+    board::BoardCursor &boardCursor() const { return *m_cursor; }
     platform::Label *Label1;
 
     // Menu items, named as the game names them.
@@ -71,6 +74,7 @@ private:
 
     platform::PictureBox *m_client;
     board::Board *m_board;
+    board::BoardCursor *m_cursor;
     bool m_loaded = false;
 };
 

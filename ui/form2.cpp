@@ -30,6 +30,7 @@
 #include "messagebox.h"
 #include "messages.h"
 #include "picture.h"
+#include "picturebutton.h"
 #include "runtimeerror.h"
 #include "scrollbar.h"
 #include "twips.h"
@@ -172,8 +173,15 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
                               QStringLiteral("設定を取りやめます"), this);
     platform::setTwipsGeometry(Image2, 840, 2640, 600, 600);
 
+    // OK and Cancel come after the layout's own order.
     dialog::chainTabOrder({Label1, Label2, VScroll1, Dir1, Drive1, File1, Picture1, Frame2, Option4,
-                           Option5, Check1});
+                           Option5, Check1, Image1, Image2});
+    // Names for screen readers where the layout gives no caption or tooltip.
+    VScroll1->bar()->setAccessibleName(Label1->caption());
+    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Dir1->setAccessibleName(QStringLiteral("Folder"));
+    File1->setAccessibleName(QStringLiteral("Picture file"));
+    Picture1->setAccessibleName(Picture1->toolTip());
 
     const auto run = [this](void (Form2::*handler)()) {
         return [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); };
@@ -182,8 +190,8 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
     connect(Dir1, &platform::DirListBox::Change, this, run(&Form2::Dir1_Change));
     connect(File1, &platform::FileListBox::Click, this, run(&Form2::File1_Click));
     connect(VScroll1, &platform::ScrollBar::Change, this, run(&Form2::VScroll1_Change));
-    connect(Image1, &platform::Label::clicked, this, run(&Form2::Image1_Click));
-    connect(Image2, &platform::Label::clicked, this, run(&Form2::Image2_Click));
+    connect(Image1, &QAbstractButton::clicked, this, run(&Form2::Image1_Click));
+    connect(Image2, &QAbstractButton::clicked, this, run(&Form2::Image2_Click));
 
     Form_Load();
 }
@@ -298,6 +306,11 @@ void Form2::Image2_Click()
     hide();
 }
 
+void Form2::setCreationRunning(bool running)
+{
+    Image1->setEnabled(!running);
+}
+
 int Form2::gridSide()
 {
     return VScroll1->value();
@@ -314,6 +327,13 @@ void Form2::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     hide();
+}
+
+// In the directory list Return opens the folder, in the drive list it picks the drive.
+void Form2::keyPressEvent(QKeyEvent *event)
+{
+    if (!dialog::confirmOrCancel(*event, Image1, Image2, {Dir1, Drive1}))
+        platform::PictureBox::keyPressEvent(event);
 }
 
 // The background is stretched over the whole window, also when the player resizes it.

@@ -15,6 +15,7 @@ class DirListBox;
 class DriveListBox;
 class FileListBox;
 class Label;
+class PictureButton;
 class ScrollBar;
 } // namespace platform
 
@@ -36,10 +37,10 @@ public:
     QCheckBox *Check1;              // creation animation, ticked at start
     platform::PictureBox *Picture1; // preview
     platform::Label *Label1;
-    platform::Label *Label2;       // cell count
-    platform::ScrollBar *VScroll1; // grid side 3..10
-    platform::Label *Image1;       // OK picture
-    platform::Label *Image2;       // Cancel picture
+    platform::Label *Label2;         // cell count
+    platform::ScrollBar *VScroll1;   // grid side 3..10
+    platform::PictureButton *Image1; // OK picture
+    platform::PictureButton *Image2; // Cancel picture
 
     // The full path of the file last clicked in the file list.
     QString SelectedPath;
@@ -60,6 +61,9 @@ public:
     void Image1_Click(); // OK
     void Image2_Click(); // Cancel
 
+    // While a creation or replay runs, OK is refused and looks disabled.
+    void setCreationRunning(bool running);
+
     // board::BoardSettings
     int gridSide() override;
     bool wholePicture() override;
@@ -68,6 +72,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();

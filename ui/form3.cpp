@@ -5,8 +5,11 @@
 
 #include "form3.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QStringList>
@@ -20,6 +23,7 @@
 #include "forms.h"
 #include "label.h"
 #include "messages.h"
+#include "picturebutton.h"
 #include "scrollbar.h"
 #include "twips.h"
 
@@ -121,12 +125,10 @@ Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
     platform::setForeColor(Label1, 0);
     Label1->setCaption(QStringLiteral("Label1"));
 
-    Image2 = new platform::Label(this);
+    Image2 = new platform::PictureButton(QPixmap(QStringLiteral(":/pictures/ok.gif")),
+                                         QStringLiteral("OK"), this);
     Image2->setObjectName(QStringLiteral("Image2"));
     platform::setTwipsGeometry(Image2, 2760, 120, 600, 600);
-    Image2->setPixmap(QPixmap(QStringLiteral(":/pictures/ok.gif")));
-    Image2->setScaledContents(true);
-    Image2->setCursor(Qt::PointingHandCursor);
 
     // The viewport clips the tall history label, which moves up inside it.
     Picture1 = new platform::PictureBox(this);
@@ -152,9 +154,13 @@ Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
     VScroll1->setLargeChange(50);
     VScroll1->setValue(0);
 
-    dialog::chainTabOrder({Label1, Picture1, Label2, VScroll1});
+    dialog::chainTabOrder({Label1, Picture1, Label2, VScroll1, Image2});
+    // Names for screen readers where the layout gives no caption or tooltip.
+    Image1->setAccessibleName(QStringLiteral("Tovik2"));
+    Picture1->setAccessibleName(QStringLiteral("Version history"));
+    VScroll1->bar()->setAccessibleName(QStringLiteral("Version history"));
 
-    connect(Image2, &platform::Label::clicked, this,
+    connect(Image2, &QAbstractButton::clicked, this,
             [this] { platform::guarded([this] { Image2_Click(); }); });
     connect(VScroll1, &platform::ScrollBar::Change, this,
             [this] { platform::guarded([this] { VScroll1_Change(); }); });
@@ -198,6 +204,32 @@ void Form3::VScroll1_Change()
 void Form3::Image2_Click()
 {
     hide();
+}
+
+void Form3::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        Image2->click();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        QCoreApplication::sendEvent(VScroll1->bar(), event);
+        break;
+    default:
+        platform::PictureBox::keyPressEvent(event);
+    }
+}
+
+void Form3::wheelEvent(QWheelEvent *event)
+{
+    QCoreApplication::sendEvent(VScroll1->bar(), event);
 }
 
 } // namespace ui

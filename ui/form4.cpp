@@ -32,6 +32,7 @@ Form4::Form4(QWidget *parent) : platform::PictureBox(parent)
     Image1->setScaledContents(true);
     Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/title.gif")));
     platform::setTwipsGeometry(Image1, 0, 0, 4770, 2790);
+    Image1->setAccessibleName(QStringLiteral("Tovik2"));
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -24,6 +24,7 @@
 #include "messagebox.h"
 #include "messages.h"
 #include "picture.h"
+#include "picturebutton.h"
 #include "scrollbar.h"
 #include "twips.h"
 
@@ -103,14 +104,12 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
     // The editor boxes belong to the window, not to Frame2, and lie above the frame
     // so its white background does not cover them.
     for (int index = 0; index < static_cast<int>(Picture2.size()); ++index) {
-        auto *box = new platform::PictureBox(this);
-        box->setObjectName(QStringLiteral("Picture2(%1)").arg(index));
+        auto *box = new RuleBox(index, this);
         platform::setTwipsGeometry(box, EditorLeft[index % 3], EditorTop[index / 3], EditorSide,
                                    EditorSide);
         box->setBorderStyle(1);
         box->setBackColor(platform::White);
         box->setForeColor(platform::WindowText);
-        box->setCursor(Qt::PointingHandCursor);
         box->raise();
         Picture2[static_cast<std::size_t>(index)] = box;
         connect(box, &platform::PictureBox::clicked, this,
@@ -125,16 +124,20 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
                               QStringLiteral("設定を取りやめます"), this);
     platform::setTwipsGeometry(Image2, 840, 1920, 600, 600);
 
+    // OK and Cancel come after the layout's own order.
     dialog::chainTabOrder({Frame1, Label1, VScroll1, Picture1, Picture2[0], Picture2[1],
                            Picture2[2], Picture2[3], Picture2[4], Picture2[5], Picture2[6],
-                           Picture2[7], Picture2[8], Frame2});
+                           Picture2[7], Picture2[8], Frame2, Image1, Image2});
+    // Names for screen readers where the layout gives no caption or tooltip.
+    VScroll1->bar()->setAccessibleName(Label1->caption());
+    Picture1->setAccessibleName(QStringLiteral("Sample cell"));
 
     const auto run = [this](void (Form6::*handler)()) {
         return [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); };
     };
     connect(VScroll1, &platform::ScrollBar::Change, this, run(&Form6::VScroll1_Change));
-    connect(Image1, &platform::Label::clicked, this, run(&Form6::Image1_Click));
-    connect(Image2, &platform::Label::clicked, this, run(&Form6::Image2_Click));
+    connect(Image1, &QAbstractButton::clicked, this, run(&Form6::Image1_Click));
+    connect(Image2, &QAbstractButton::clicked, this, run(&Form6::Image2_Click));
 
     Form_Load();
 }
@@ -164,8 +167,9 @@ void Form6::VScroll1_Change()
 // Red (the cell flips) and white (it does not); a box of any other colour becomes red.
 void Form6::Picture2_Click(int Index)
 {
-    platform::PictureBox *box = Picture2.at(static_cast<std::size_t>(Index));
+    RuleBox *box = Picture2.at(static_cast<std::size_t>(Index));
     box->setBackColor(box->backColor() == platform::Red ? platform::White : platform::Red);
+    box->announceColour();
 }
 
 // OK: after the player agrees that the board will be built afresh, a rule that flips
@@ -217,6 +221,12 @@ void Form6::closeEvent(QCloseEvent *event)
 {
     event->ignore();
     hide();
+}
+
+void Form6::keyPressEvent(QKeyEvent *event)
+{
+    if (!dialog::confirmOrCancel(*event, Image1, Image2))
+        platform::PictureBox::keyPressEvent(event);
 }
 
 void Form6::resizeEvent(QResizeEvent *event)

@@ -4,6 +4,7 @@
 // editor of the flip rule (red: the cell flips, white: it does not).
 
 #include "picturebox.h"
+#include "rulebox.h"
 
 #include <array>
 
@@ -11,6 +12,7 @@ class QGroupBox;
 
 namespace platform {
 class Label;
+class PictureButton;
 class ScrollBar;
 } // namespace platform
 
@@ -25,12 +27,12 @@ public:
 
     QGroupBox *Frame1;
     platform::Label *Label1;
-    platform::ScrollBar *VScroll1;                  // cell size in twips, 495..990
-    platform::PictureBox *Picture1;                 // sample box
-    std::array<platform::PictureBox *, 9> Picture2; // the flip-rule editor
+    platform::ScrollBar *VScroll1;     // cell size in twips, 495..990
+    platform::PictureBox *Picture1;    // sample box
+    std::array<RuleBox *, 9> Picture2; // the flip-rule editor
     QGroupBox *Frame2;
-    platform::Label *Image1; // OK picture
-    platform::Label *Image2; // Cancel picture
+    platform::PictureButton *Image1; // OK picture
+    platform::PictureButton *Image2; // Cancel picture
 
     void VScroll1_Change();
     void Picture2_Click(int Index);
@@ -40,6 +42,7 @@ public:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void Form_Load();

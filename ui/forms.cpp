@@ -9,6 +9,7 @@
 #include "form4.h"
 #include "form5.h"
 #include "form6.h"
+#include "accessibility.h"
 #include "gamewindowsadapter.h"
 
 #include <utility>
@@ -121,6 +122,7 @@ bool form6Exists()
 
 void connectGameToWindows()
 {
+    installAccessibility();
     engine::connectWindows(&gameWindowsAdapter());
 }
 

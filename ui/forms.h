@@ -29,8 +29,8 @@ bool form2Exists();
 bool form3Exists();
 bool form6Exists();
 
-// Connects the game's rules to these windows (engine::connectWindows); the program
-// calls it once before engine::Main.
+// Connects the game's rules to these windows (engine::connectWindows) and their
+// controls to assistive technology; the program calls it once before engine::Main.
 void connectGameToWindows();
 
 // Destroys every window and connects the game's rules to them afresh; tests call

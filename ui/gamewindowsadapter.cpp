@@ -1,10 +1,13 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QString>
 
 #include "gamewindowsadapter.h"
 
+#include "accessibilityevents.h"
 #include "background.h"
 #include "board.h"
+#include "boardcursor.h"
 #include "events.h"
 #include "form1.h"
 #include "form2.h"
@@ -16,6 +19,17 @@
 #include "twips.h"
 
 namespace ui {
+namespace {
+
+// A window that appears with a message for the player (the splash, the progress
+// window) has it read out, as a message box does.
+void announce(QWidget &window)
+{
+    QAccessibleEvent shown(&window, QAccessible::Alert);
+    platform::notifyAccessibility(shown);
+}
+
+} // namespace
 
 // The game's texts are UTF-8 std::strings; the windows speak QString.
 int GameWindowsAdapter::MsgBox(const std::string &prompt, int style, const std::string &title)
@@ -26,6 +40,7 @@ int GameWindowsAdapter::MsgBox(const std::string &prompt, int style, const std::
 void GameWindowsAdapter::ShowSplash()
 {
     form4().show();
+    announce(form4());
 }
 
 void GameWindowsAdapter::DrawBoard()
@@ -63,6 +78,7 @@ void GameWindowsAdapter::ShowProgress()
     board::Form5 &progress = form5();
     progress.show();
     progress.raise();
+    announce(progress);
 }
 
 void GameWindowsAdapter::HideProgress()
@@ -83,6 +99,14 @@ void GameWindowsAdapter::SetProgressValue(double value)
 void GameWindowsAdapter::DoEvents()
 {
     platform::DoEvents();
+}
+
+// Meanwhile the game setting dialog's OK is refused, and looks it; the next game
+// starts with the keyboard cursor at the top left.
+void GameWindowsAdapter::CreationRunning(bool running)
+{
+    form2().setCreationRunning(running);
+    form1().boardCursor().setCreationRunning(running);
 }
 
 double GameWindowsAdapter::MainWidth()

@@ -24,6 +24,7 @@ public:
     void SetProgressMax(double max) override;
     void SetProgressValue(double value) override;
     void DoEvents() override;
+    void CreationRunning(bool running) override;
     double MainWidth() override;
     void SetMainWidth(double twips) override;
     void SetTaskLabelVisible(bool visible) override;

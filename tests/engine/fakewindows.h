@@ -52,6 +52,7 @@ public:
         if (onEvents)
             onEvents();
     }
+    void CreationRunning(bool) override {}
     double MainWidth() override { return mainWidth; }
     void SetMainWidth(double twips) override { mainWidth = twips; }
     void SetTaskLabelVisible(bool visible) override { labelVisible = visible; }

@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDir>
 #include <QImage>
 #include <QMap>
 #include <QRadioButton>
@@ -16,7 +15,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include "board.h"
 #include "events.h"
 #include "filelists.h"
 #include "form1.h"
@@ -29,24 +27,24 @@
 #include "label.h"
 #include "messagebox.h"
 #include "movelimit.h"
-#include "picturebox.h"
 #include "random.h"
 #include "scrollbar.h"
 #include "startup.h"
 #include "web.h"
 
 #include <cstdio>
+#include <functional>
 #include <random>
 
 using engine::game;
 
 namespace {
 
-int environmentNumber(const char *name, long long fallback)
+int environmentNumber(const char *name, int fallback)
 {
     bool ok = false;
-    const long long value = qEnvironmentVariable(name).toLongLong(&ok);
-    return ok ? int(value) : int(fallback);
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
 }
 
 } // namespace
@@ -87,28 +85,12 @@ class Soak : public QObject
         if (request.style == 16)
             m_errors
                 << QStringLiteral("step %1 (%2): %3").arg(m_step).arg(m_lastAction, request.prompt);
-        switch (request.style) {
-        case platform::MsgBoxStyle::YesNo:
-            if (request.prompt == QStringLiteral("終了しますか？"))
-                return chance(10) ? platform::MsgBoxAnswer::Yes : platform::MsgBoxAnswer::No;
-            return chance(60) ? platform::MsgBoxAnswer::Yes : platform::MsgBoxAnswer::No;
-        case platform::MsgBoxStyle::CancelTryContinue: {
-            const int answers[] = {platform::MsgBoxAnswer::Cancel, platform::MsgBoxAnswer::TryAgain,
-                                   platform::MsgBoxAnswer::Continue};
-            return answers[below(3)];
-        }
-        default:
-            return platform::MsgBoxAnswer::Ok;
-        }
-    }
-
-    void clickCell()
-    {
-        board::Board &board = ui::form1().board();
-        const int cells = std::max<int>(1, game().CellCount);
-        platform::PictureBox *cell = board.Picture1(below(cells));
-        if (cell->isVisible())
-            QTest::mouseClick(cell, Qt::LeftButton);
+        using namespace platform::MsgBoxAnswer;
+        if (request.style == platform::MsgBoxStyle::YesNo)
+            return chance(request.prompt == QStringLiteral("終了しますか？") ? 10 : 60) ? Yes : No;
+        if (request.style == platform::MsgBoxStyle::CancelTryContinue)
+            return std::array{Cancel, TryAgain, Continue}[below(3)];
+        return Ok;
     }
 
     // Clicks the cells that made the puzzle: right after a creation this solves it,
@@ -132,101 +114,87 @@ class Soak : public QObject
         QTest::keyClick(&ui::form1(), key);
     }
 
+    // One random step: each kind of step comes up as often as its weight says.
     void randomAction()
     {
+        struct Step
+        {
+            int weight;
+            const char *name;
+            std::function<void()> run;
+        };
         ui::Form1 &form1 = ui::form1();
-        switch (below(26)) {
-        case 24:
-        case 25:
-            m_lastAction = QStringLiteral("solve by the recorded clicks");
-            replayRecordedClicks();
-            break;
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-        case 4:
-        case 5:
-        case 6:
-            m_lastAction = QStringLiteral("cell click");
-            clickCell();
-            break;
-        case 7:
-            m_lastAction = QStringLiteral("F1");
-            chance(50) ? pressKey(Qt::Key_F1) : form1.arrange->trigger();
-            break;
-        case 8:
-            m_lastAction = QStringLiteral("F2");
-            chance(50) ? pressKey(Qt::Key_F2) : form1.play->trigger();
-            break;
-        case 9:
-            m_lastAction = QStringLiteral("F3");
-            chance(50) ? pressKey(Qt::Key_F3) : form1.pazzl->trigger();
-            break;
-        case 10:
-            m_lastAction = QStringLiteral("F4");
-            pressKey(Qt::Key_F4);
-            break;
-        case 11:
-            m_lastAction = QStringLiteral("Option");
-            form1.Option->trigger();
-            break;
-        case 12:
-            m_lastAction = QStringLiteral("About");
-            form1.about->trigger();
-            if (chance(30))
-                ui::form3().VScroll1->setValue(-50 * below(91));
-            if (chance(30))
-                ui::form3().close();
-            break;
-        case 13:
-            m_lastAction = QStringLiteral("Web page");
-            form1.web->trigger();
-            break;
-        case 14:
-            m_lastAction = QStringLiteral("grid side");
-            ui::form2().VScroll1->setValue(3 + below(8));
-            break;
-        case 15:
-            m_lastAction = QStringLiteral("display method");
-            (chance(50) ? ui::form2().Option4 : ui::form2().Option5)->setChecked(true);
-            ui::form2().Check1->setChecked(chance(50));
-            break;
-        case 16: {
-            m_lastAction = QStringLiteral("file click");
-            platform::FileListBox *files = ui::form2().File1;
-            if (files->count() > 0)
-                files->clickFile(files->item(below(files->count()))->text());
-            break;
-        }
-        case 17:
-            m_lastAction = QStringLiteral("GameSetting OK");
-            ui::form2().Image1_Click();
-            break;
-        case 18:
-            m_lastAction = QStringLiteral("GameSetting Cancel");
-            chance(50) ? ui::form2().Image2_Click() : void(ui::form2().close());
-            break;
-        case 19:
-            m_lastAction = QStringLiteral("cell size");
-            ui::form6().VScroll1->setValue(495 + 15 * below(34));
-            break;
-        case 20:
-            m_lastAction = QStringLiteral("rule box");
-            ui::form6().Picture2_Click(below(9));
-            break;
-        case 21:
-            m_lastAction = QStringLiteral("Option OK");
-            ui::form6().Image1_Click();
-            break;
-        case 22:
-            m_lastAction = QStringLiteral("Option Cancel");
-            chance(50) ? ui::form6().Image2_Click() : void(ui::form6().close());
-            break;
-        default:
-            m_lastAction = QStringLiteral("events");
-            QCoreApplication::processEvents();
-            break;
+        // A menu command by its shortcut or by its item.
+        const auto command = [this, &form1](Qt::Key key, QAction *item) {
+            chance(50) ? pressKey(key) : item->trigger();
+        };
+        const Step steps[] = {
+            {7, "cell click",
+             [this] {
+                 QWidget *cell =
+                     ui::form1().board().Picture1(below(std::max<int>(1, game().CellCount)));
+                 if (cell->isVisible())
+                     QTest::mouseClick(cell, Qt::LeftButton);
+             }},
+            {2, "solve by the recorded clicks", [this] { replayRecordedClicks(); }},
+            // Cursor moves, Space and Return on the board.
+            {3, "board keys",
+             [this] {
+                 const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                                         Qt::Key_Down, Qt::Key_Space, Qt::Key_Return};
+                 for (int n = 1 + below(4); n > 0 && !platform::programEnding(); --n)
+                     QTest::keyClick(ui::form1().client(), keys[below(6)]);
+             }},
+            // Return or Escape in one of the dialogs, shown or not.
+            {1, "dialog key",
+             [this] {
+                 QWidget *dialogs[] = {&ui::form2(), &ui::form3(), &ui::form6()};
+                 QTest::keyClick(dialogs[below(3)], chance(50) ? Qt::Key_Return : Qt::Key_Escape);
+             }},
+            {1, "F1", [&] { command(Qt::Key_F1, form1.arrange); }},
+            {1, "F2", [&] { command(Qt::Key_F2, form1.play); }},
+            {1, "F3", [&] { command(Qt::Key_F3, form1.pazzl); }},
+            {1, "F4", [this] { pressKey(Qt::Key_F4); }},
+            {1, "Option", [&] { form1.Option->trigger(); }},
+            {1, "About",
+             [&] {
+                 form1.about->trigger();
+                 if (chance(30))
+                     ui::form3().VScroll1->setValue(-50 * below(91));
+                 if (chance(30))
+                     ui::form3().close();
+             }},
+            {1, "Web page", [&] { form1.web->trigger(); }},
+            {1, "grid side", [this] { ui::form2().VScroll1->setValue(3 + below(8)); }},
+            {1, "display method",
+             [this] {
+                 (chance(50) ? ui::form2().Option4 : ui::form2().Option5)->setChecked(true);
+                 ui::form2().Check1->setChecked(chance(50));
+             }},
+            {1, "file click",
+             [this] {
+                 platform::FileListBox *files = ui::form2().File1;
+                 if (files->count() > 0)
+                     files->clickFile(files->item(below(files->count()))->text());
+             }},
+            {1, "GameSetting OK", [] { ui::form2().Image1_Click(); }},
+            {1, "GameSetting Cancel",
+             [this] { chance(50) ? ui::form2().Image2_Click() : void(ui::form2().close()); }},
+            {1, "cell size", [this] { ui::form6().VScroll1->setValue(495 + 15 * below(34)); }},
+            {1, "rule box", [this] { ui::form6().Picture2_Click(below(9)); }},
+            {1, "Option OK", [] { ui::form6().Image1_Click(); }},
+            {1, "Option Cancel",
+             [this] { chance(50) ? ui::form6().Image2_Click() : void(ui::form6().close()); }},
+            {1, "events", [] { QCoreApplication::processEvents(); }},
+        };
+        int pick = below(30);
+        for (const Step &step : steps) {
+            pick -= step.weight;
+            if (pick < 0) {
+                m_lastAction = QLatin1String(step.name);
+                step.run();
+                return;
+            }
         }
     }
 
@@ -256,6 +224,9 @@ class Soak : public QObject
             check(g.MovesLeft >= 1 && g.MovesLeft <= g.PuzzleMoves, "MovesLeft within the limit");
         }
         check(!ui::form5().isVisible(), "the progress window is gone after its creation");
+        const board::BoardCursor &cursor = ui::form1().boardCursor();
+        check(!cursor.isShown() || (g.BoardActive && cursor.position() < g.CellCount),
+              "the keyboard cursor shows only on the board of a running game");
     }
 
 private slots:

@@ -15,6 +15,7 @@
 #include "gamedriver.h"
 #include "label.h"
 #include "messagescript.h"
+#include "picturebutton.h"
 
 using namespace gamedriver;
 using platform::MsgBoxAnswer::Yes;

@@ -65,10 +65,8 @@ private slots:
     void init() { startFreshGame(); }
     void cleanup() { ui::destroyForms(); }
 
-    void mainSetsTheDefaultsAndTheFirstTickHandsOverToTheMainWindow()
+    void firstTickOfTheSplashHandsOverToTheMainWindow()
     {
-        QCOMPARE(entries(engine::game().FlipRule), (QList<int>{0, 1, 0, 1, 1, 1, 0, 1, 0}));
-        QCOMPARE(engine::game().CellSize, std::string("495"));
         QVERIFY(ui::form4().isVisible() && !ui::form1().isVisible());
         QCOMPARE(ui::form4().Timer1->interval(), 1000);
         QVERIFY(ui::form4().Timer1->isActive());

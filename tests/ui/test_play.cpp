@@ -14,6 +14,7 @@
 #include "gamedriver.h"
 #include "label.h"
 #include "messagescript.h"
+#include "picturebutton.h"
 #include "playmodes.h"
 #include "random.h"
 #include "web.h"
@@ -200,20 +201,30 @@ private slots:
 
     // Mended: the game setting dialog's OK pressed during a creation rebuilt the board
     // under it; the recorded clicks then named cells of the old, larger board and the
-    // next retry ended the program with a subscript error. OK now waits for an idle board.
+    // next retry ended the program with a subscript error. OK now waits for an idle board,
+    // and looks disabled meanwhile.
     void gameSettingOkDuringCreationKeepsTheBoard()
     {
         QVERIFY(buildBoard(m_picture, 6));
-        ui::form2().SelectedPath = m_picture;
-        ui::form2().VScroll1->setValue(3);
-        QTimer::singleShot(0, this, [] { ui::form2().Image1_Click(); });
+        ui::Form2 &dialog = ui::form2();
+        dialog.SelectedPath = m_picture;
+        dialog.VScroll1->setValue(3);
+        dialog.show();
+        const QImage enabledLook = dialog.Image1->grab().toImage();
+        QImage disabledLook;
+        QTimer::singleShot(0, this, [&] {
+            disabledLook = ui::form2().Image1->grab().toImage();
+            ui::form2().Image1_Click();
+        });
         MessageScript script;
         script.then(Yes);
         engine::pazzl_Click();
+        QVERIFY(!disabledLook.isNull() && disabledLook != enabledLook);
+        QCOMPARE(dialog.Image1->grab().toImage(), enabledLook);
         QCOMPARE(ui::form1().board().cellControls(), 36);
         QCOMPARE(solveByUndoing(script), 1);
         QCOMPARE(script.prompts().last(), Complete);
-        ui::form2().Image1_Click();
+        QTest::mouseClick(dialog.Image1, Qt::LeftButton);
         QCOMPARE(int(engine::game().CellCount), 9);
     }
 

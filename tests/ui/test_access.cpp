@@ -1,0 +1,352 @@
+// The game without a mouse. From the keyboard (QTest::keyClick on the real windows): the
+// cursor on the board, Return and Escape in the dialogs, Tab and Space on the pictures and
+// flip-rule boxes, the About window's history and the menu bar. For a screen reader: cells
+// and flip-rule boxes that follow their state, windows that announce their text, and no
+// control that speaks an internal name ("Label1", "Form4").
+
+#include <QAccessible>
+#include <QMetaEnum>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include "accessibilityevents.h"
+#include "colors.h"
+#include "filelists.h"
+#include "focusframe.h"
+#include "form3.h"
+#include "form5.h"
+#include "form6.h"
+#include "gamedriver.h"
+#include "label.h"
+#include "messagescript.h"
+#include "picturebutton.h"
+#include "playmodes.h"
+#include "random.h"
+
+using namespace gamedriver;
+
+namespace {
+
+board::BoardCursor &cursor()
+{
+    return ui::form1().boardCursor();
+}
+
+QList<QWidget *> windows()
+{
+    return {&ui::form1(), &ui::form2(), &ui::form3(), &ui::form4(), &ui::form5(), &ui::form6()};
+}
+
+// Whether the widget shows the colour `inset` pixels inside its left edge, halfway down.
+bool framedIn(QWidget *widget, const QColor &colour, int inset)
+{
+    const QImage shown = widget->grab().toImage();
+    return shown.pixelColor(inset, shown.height() / 2) == colour;
+}
+
+// Every interface below `root`, depth first.
+void collect(QAccessibleInterface *root, QList<QAccessibleInterface *> &all)
+{
+    all.append(root);
+    for (int i = 0; i < root->childCount(); ++i)
+        collect(root->child(i), all);
+}
+
+QAccessibleInterface *heard(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+} // namespace
+
+class TestAccess : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    QString m_picture = writePicture(m_folder.path());
+    QList<QPair<QObject *, QAccessible::Event>> m_told; // what a screen reader was told
+
+    bool told(QObject *object, QAccessible::Event type) const
+    {
+        return m_told.contains({object, type});
+    }
+
+    // A normal game on a 3 x 3 board, scrambled from a fixed seed.
+    void startNormalGame()
+    {
+        QVERIFY(buildBoard(m_picture, 3));
+        MessageScript script;
+        engine::play_Click();
+        QVERIFY(engine::game().BoardActive);
+    }
+
+private slots:
+    void init()
+    {
+        m_told.clear();
+        platform::setAccessibilityObserver([this](const QAccessibleEvent &event) {
+            m_told.append({event.object(), event.type()});
+        });
+        platform::setSeedSource([] { return std::uint64_t(7); });
+        startFreshGame();
+        QVERIFY(openMainWindow());
+    }
+    void cleanup()
+    {
+        platform::setAccessibilityObserver({});
+        ui::destroyForms();
+    }
+
+    // Keys on the board as letters (L R U D arrows, S Space, E Return), M a mouse click on
+    // the bottom-right cell, N a new game, B a new board.
+    void cursorFollowsTheKeys_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("position"); // -1: hidden on the top-left cell
+        QTest::addColumn<QList<int>>("clicked");
+        QTest::newRow("first arrow only shows it") << "R" << 0 << QList<int>{};
+        QTest::newRow("first Space only shows it") << "S" << 0 << QList<int>{};
+        QTest::newRow("arrows stop at the edges") << "RRRRDDDDLU" << 4 << QList<int>{};
+        QTest::newRow("Space and Return click its cell") << "RDRSLE" << 3 << QList<int>{4, 3};
+        QTest::newRow("a mouse click hides it, a key shows it") << "RRMD" << 1 << QList<int>{8};
+        QTest::newRow("a new game starts it afresh") << "RDN" << -1 << QList<int>{};
+        QTest::newRow("a new board too, and no game, no keys") << "RDBRS" << -1 << QList<int>{};
+    }
+    void cursorFollowsTheKeys()
+    {
+        QFETCH(QString, keys);
+        QFETCH(int, position);
+        QFETCH(QList<int>, clicked);
+        startNormalGame();
+        QSignalSpy delivered(&ui::form1().board(), &board::Board::cellClicked);
+        const QList<int> before = entries(engine::game().CellState);
+        const QHash<QChar, Qt::Key> named = {{'L', Qt::Key_Left},  {'R', Qt::Key_Right},
+                                             {'U', Qt::Key_Up},    {'D', Qt::Key_Down},
+                                             {'S', Qt::Key_Space}, {'E', Qt::Key_Return}};
+        MessageScript script;
+        for (const QChar key : keys) {
+            if (key == 'M')
+                clickCell(8);
+            else if (key == 'N')
+                engine::play_Click();
+            else if (key == 'B')
+                QVERIFY(buildBoard(m_picture, 4));
+            else
+                QTest::keyClick(ui::form1().client(), named.value(key));
+        }
+        QCOMPARE(cursor().isShown(), position >= 0);
+        QCOMPARE(cursor().position(), std::max(position, 0));
+        QCOMPARE(delivered.size(), clicked.size());
+        for (int i = 0; i < clicked.size(); ++i)
+            QCOMPARE(delivered.at(i).at(0).toInt(), clicked.at(i));
+        // The same cells clicked with the mouse undo exactly what the keys did.
+        if (position >= 0) {
+            for (int index : clicked)
+                clickCell(index);
+            QCOMPARE(entries(engine::game().CellState), before);
+        }
+    }
+
+    // On every cell, right way or reversed, a frame in the desktop's highlight colour; a
+    // highlighted cursor's frame is bolder and orange, and turns plain at the next key.
+    void cursorFrameShowsOnEveryCell()
+    {
+        startNormalGame();
+        const QColor orange(255, 140, 0);
+        for (int index = 0; index < 9; ++index) {
+            QWidget *cell = ui::form1().board().Picture1(index);
+            QVERIFY(cursor().showAt(index) && framedIn(cell, platform::focusColor(*cell), 2));
+            QVERIFY(cursor().showAt(index, true) && framedIn(cell, orange, 4));
+            QTest::keyClick(ui::form1().client(), Qt::Key_Left);
+            QVERIFY(!cursor().isHighlighted() && !framedIn(cell, orange, 4));
+        }
+        QVERIFY(!cursor().showAt(9));
+    }
+
+    // Window (2 setting, 3 About, 6 option), the control with the focus, the key; how
+    // often OK and Cancel ran (About's one picture is its OK).
+    void dialogsRunOkOnReturnAndCancelOnEscape_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QList<int>>("okCancel");
+        QTest::newRow("file list, Return") << 2 << "File1" << int(Qt::Key_Return) << QList{1, 0};
+        QTest::newRow("directory list, Return")
+            << 2 << "Dir1" << int(Qt::Key_Return) << QList{0, 0};
+        QTest::newRow("drive list, Return") << 2 << "Drive1" << int(Qt::Key_Return) << QList{0, 0};
+        QTest::newRow("Cancel, Space") << 2 << "Image2" << int(Qt::Key_Space) << QList{0, 1};
+        QTest::newRow("setting, Escape") << 2 << "Check1" << int(Qt::Key_Escape) << QList{0, 1};
+        QTest::newRow("rule box, Enter") << 6 << "Picture2(3)" << int(Qt::Key_Enter) << QList{1, 0};
+        QTest::newRow("option, Escape") << 6 << "VScroll1" << int(Qt::Key_Escape) << QList{0, 1};
+        QTest::newRow("About, Return") << 3 << "VScroll1" << int(Qt::Key_Return) << QList{1, 1};
+        QTest::newRow("About, Escape") << 3 << "Image2" << int(Qt::Key_Escape) << QList{1, 1};
+    }
+    void dialogsRunOkOnReturnAndCancelOnEscape()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(QList<int>, okCancel);
+        MessageScript script;
+        script.unscripted = platform::MsgBoxAnswer::No;
+        ui::form2().Dir1->setPath(m_folder.path());
+        ui::form2().File1->clickFile("board.bmp");
+        QWidget *dialog = windows().at(window - 1);
+        dialog->show();
+        QSignalSpy oks(dialog->findChild<QAbstractButton *>(window == 3 ? "Image2" : "Image1"),
+                       &QAbstractButton::clicked);
+        QSignalSpy cancels(dialog->findChild<QAbstractButton *>("Image2"),
+                           &QAbstractButton::clicked);
+        QWidget *control = dialog->findChild<QWidget *>(focus);
+        control = control->focusProxy() ? control->focusProxy() : control;
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key(key));
+        QCOMPARE((QList<int>{int(oks.count()), int(cancels.count())}), okCancel);
+    }
+
+    // Tab visits the flip-rule boxes in index order, then OK and Cancel; Space toggles the
+    // focused box, which shows a frame; each box is a check box, checked while red.
+    void ruleBoxesTakeTabAndSpace()
+    {
+        ui::form1().Option_Click();
+        ui::Form6 &dialog = ui::form6();
+        QStringList order;
+        for (QWidget *w = dialog.VScroll1->bar()->nextInFocusChain(); w != dialog.VScroll1->bar();
+             w = w->nextInFocusChain()) {
+            if (w->focusPolicy() & Qt::TabFocus)
+                order << w->objectName();
+        }
+        QCOMPARE(order.join(' '), QStringLiteral("Picture2(0) Picture2(1) Picture2(2) Picture2(3) "
+                                                 "Picture2(4) Picture2(5) Picture2(6) Picture2(7) "
+                                                 "Picture2(8) Image1 Image2"));
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        ui::RuleBox *corner = dialog.Picture2[0];
+        corner->setFocus();
+        QVERIFY(framedIn(corner, platform::focusColor(*corner), 2));
+        QVERIFY(!heard(corner)->state().checked && heard(corner)->state().checkable);
+        QTest::keyClick(corner, Qt::Key_Space);
+        QCOMPARE(corner->backColor(), platform::Red);
+        QVERIFY(heard(corner)->state().checked && told(corner, QAccessible::StateChanged));
+        dialog.Image2->setFocus();
+        QVERIFY(framedIn(dialog.Image2, platform::focusColor(*dialog.Image2), 0));
+    }
+
+    // Mended: a double-click on a flip-rule box toggled it twice, leaving it unchanged; its
+    // second click is no click of its own, as with the OK picture.
+    void doubleClickClicksOnce()
+    {
+        ui::form1().Option_Click();
+        ui::Form6 &dialog = ui::form6();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        MessageScript script;
+        script.unscripted = platform::MsgBoxAnswer::No;
+        for (QWidget *picture : QList<QWidget *>{dialog.Picture2[4], dialog.Image1})
+            QTest::mouseDClick(dialog.windowHandle(), Qt::LeftButton, {},
+                               picture->mapTo(&dialog, picture->rect().center()));
+        QCOMPARE(dialog.Picture2[4]->backColor(), platform::White);
+        QCOMPARE(script.asked.size(), 1);
+    }
+
+    // Keys scroll the history wherever the focus is; so does the wheel over the window.
+    void aboutHistoryScrollsWithKeysAndWheel()
+    {
+        ui::form1().about_Click();
+        ui::Form3 &about = ui::form3();
+        for (Qt::Key key : {Qt::Key_Down, Qt::Key_PageDown})
+            QTest::keyClick(about.Image2, key);
+        QCOMPARE(about.VScroll1->value(), -100);
+        QTest::keyClick(about.Image2, Qt::Key_End);
+        QWheelEvent up(QPointF(5, 5), about.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, 120),
+                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&about, &up);
+        QVERIFY(about.VScroll1->value() > -4500);
+        QCOMPARE(about.Label2->y(), qRound(about.VScroll1->value() / 15.0));
+    }
+
+    // F10 opens File and Right moves on to Tools, with the captions as they are.
+    void f10OpensTheMenuBar()
+    {
+        QMenuBar *bar = ui::form1().menuBar();
+        QTest::keyClick(&ui::form1(), Qt::Key_F10);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QCOMPARE(bar->activeAction()->text(), QStringLiteral("File"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+        QTRY_COMPARE(bar->activeAction()->text(), QStringLiteral("Tools"));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    }
+
+    // Over every window with a game running: each control a player can reach has a name,
+    // none is named after a control's internal name, and the pictures, boxes and windows
+    // the game draws itself have their role; the splash and the progress window were
+    // announced.
+    void everyControlHasANameThatIsNoInternalName()
+    {
+        startNormalGame();
+        QVERIFY(told(&ui::form4(), QAccessible::Alert) && told(&ui::form5(), QAccessible::Alert));
+        QSet<QString> internal;
+        QStringList spoken;
+        QList<QAccessibleInterface *> all;
+        for (QWidget *window : windows()) {
+            window->show();
+            internal << window->objectName();
+            for (const QWidget *widget : window->findChildren<QWidget *>())
+                internal << widget->objectName();
+            collect(heard(window), all);
+        }
+        internal.remove(QString());
+        const QSet<QAccessible::Role> unnamed = {QAccessible::Client, QAccessible::Grouping,
+                                                 QAccessible::MenuBar, QAccessible::Separator};
+        for (QAccessibleInterface *shown : all) {
+            const QString name = shown->text(QAccessible::Name);
+            const QString where = QStringLiteral("%1 \"%2\"").arg(shown->role()).arg(name);
+            QVERIFY2(!internal.contains(name), qPrintable(where));
+            if (!shown->state().invisible && !unnamed.contains(shown->role()))
+                QVERIFY2(!name.isEmpty(), qPrintable(where));
+            spoken << QMetaEnum::fromType<QAccessible::Role>().valueToKey(shown->role()) +
+                          (' ' + name);
+        }
+        for (const char *expected :
+             {"Dialog GameSetting", "Button 設定を有効にします", "Button 設定を取りやめます",
+              "ScrollBar マス数", "Client 現在設定されている画像", "Dialog About...", "Button OK",
+              "Notification Tovik2", "Notification 問題作成中", "ProgressBar 問題作成中",
+              "Dialog Option", "CheckBox Flip rule, row 2, column 3",
+              "ScrollBar 画像のマスの大きさ （デフォルト=495）", "Client Board", "StaticText "})
+            QVERIFY2(spoken.contains(QString::fromUtf8(expected)), expected);
+    }
+
+    // A cell is a button named by its place and side; its name and checked state follow a
+    // flip, the reader is told so, and the keyboard cursor gives it the focus.
+    void cellFollowsItsFlips()
+    {
+        startNormalGame();
+        board::Board &board = ui::form1().board();
+        QAccessibleInterface *centre = heard(board.Picture1(4));
+        QCOMPARE(centre->role(), QAccessible::Button);
+        const auto name = [] {
+            return QStringLiteral("Row 2, column 2, ") +
+                   (engine::game().CellState(5) ? "right way" : "reversed");
+        };
+        const bool before = engine::game().CellState(5);
+        QVERIFY(centre->text(QAccessible::Name) == name() && centre->state().checked == before);
+        m_told.clear();
+        centre->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(centre->text(QAccessible::Name) == name() && centre->state().checked == !before);
+        for (int index : {1, 3, 4, 5, 7})
+            QVERIFY(told(board.Picture1(index), QAccessible::NameChanged) &&
+                    told(board.Picture1(index), QAccessible::StateChanged));
+        QVERIFY(!told(board.Picture1(0), QAccessible::NameChanged));
+
+        ui::form1().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&ui::form1()));
+        QTest::keyClick(ui::form1().client(), Qt::Key_Down);
+        QVERIFY(heard(board.Picture1(0))->state().focused &&
+                told(board.Picture1(0), QAccessible::Focus));
+    }
+};
+
+QTEST_MAIN(TestAccess)
+#include "test_access.moc"
