@@ -38,6 +38,8 @@ void placeInClient(QWidget *widget, double left, double top, double width, doubl
 Form5::Form5(QWidget *parent) : platform::PictureBox(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    // It only reports progress: the keyboard stays with the main window.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QString());
     setBorderStyle(1);
     setBackColor(Grey);
