@@ -14,6 +14,8 @@ namespace platform {
 namespace {
 
 bool g_ending = false;
+// Handlers running now: more than one while a handler lets events run.
+int g_handlersRunning = 0;
 // Counts the endings, so that an exit queued by an ending that a test has since
 // forgotten does nothing.
 int g_generation = 0;
@@ -81,10 +83,25 @@ void resetProgramEnding()
     ++g_generation;
 }
 
+HandlerEvents &handlerEvents()
+{
+    static HandlerEvents events;
+    return events;
+}
+
 void guarded(const std::function<void()> &handler)
 {
     if (g_ending)
         return;
+    ++g_handlersRunning;
+    struct Settle
+    {
+        ~Settle()
+        {
+            if (--g_handlersRunning == 0 && !g_ending)
+                emit handlerEvents().settled();
+        }
+    } settle;
     try {
         handler();
     } catch (const ProgramEnding &) {

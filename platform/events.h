@@ -2,6 +2,8 @@
 
 // DoEvents, the end of the program, and the guard that every event handler runs in.
 
+#include <QObject>
+
 #include <functional>
 
 namespace platform {
@@ -22,5 +24,18 @@ void resetProgramEnding();
 // other exception is named in a message box, then the program ends with status 1.
 // Once the program is ending the handler is not run at all.
 void guarded(const std::function<void()> &handler);
+
+// Tells when a handler that the event loop ran has returned (not one run inside another
+// handler's DoEvents): the game has then settled until the next event, and a window can
+// bring what it shows of the game's state, such as which commands are enabled, up to date.
+class HandlerEvents : public QObject
+{
+    Q_OBJECT
+
+signals:
+    void settled();
+};
+
+HandlerEvents &handlerEvents();
 
 } // namespace platform

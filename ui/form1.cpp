@@ -19,6 +19,7 @@
 #include "form6.h"
 #include "forms.h"
 #include "gamestate.h"
+#include "hint.h"
 #include "label.h"
 #include "messagebox.h"
 #include "movelimit.h"
@@ -30,6 +31,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace ui {
 namespace {
@@ -106,6 +108,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     QMenu *tools = menuBar()->addMenu(QStringLiteral("Tools"));
     tools->setObjectName(QStringLiteral("tools"));
     Option = addItem(tools, "Option", QStringLiteral("Option"));
+    hint = addItem(tools, "hint", QStringLiteral("Hint"), QKeySequence(Qt::Key_F5));
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("help"));
     web = addItem(help, "web", QStringLiteral("Web page"));
@@ -120,6 +123,12 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     play->setEnabled(false);
     pazzl->setEnabled(false);
     Option->setEnabled(false);
+    // A hint is offered while a game outside puzzle mode takes clicks; the item follows
+    // the game whenever a handler has run, and before the menu opens.
+    hint->setEnabled(false);
+    const auto offerHint = [this] { hint->setEnabled(engine::HintAvailable()); };
+    connect(&platform::handlerEvents(), &platform::HandlerEvents::settled, this, offerHint);
+    connect(tools, &QMenu::aboutToShow, this, offerHint);
 
     onTriggered(arrange, this, [this] { arrange_Click(); });
     onTriggered(play, this, [] { engine::play_Click(); });
@@ -128,6 +137,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     onTriggered(Option, this, [this] { Option_Click(); });
     onTriggered(web, this, [this] { web_Click(); });
     onTriggered(about, this, [this] { about_Click(); });
+    onTriggered(hint, this, [this] { hint_Click(); });
 
     // The layout also holds a second progress bar and a second hidden picture box
     // with no behaviour attached; the progress window and Mask do their work, so
@@ -309,6 +319,17 @@ void Form1::about_Click()
     window.show();
     window.raise();
     window.activateWindow();
+}
+
+// Points the keyboard cursor, highlighted, at a cell of a shortest solution, the one
+// nearest to where the cursor is. It clicks nothing: Space then flips that cell.
+void Form1::hint_Click()
+{
+    const std::optional<int> cell = engine::HintCell(m_cursor->position() + 1);
+    if (!cell)
+        return;
+    m_cursor->showAt(*cell - 1, true);
+    m_client->setFocus(Qt::OtherFocusReason);
 }
 
 void Form1::showEvent(QShowEvent *event)

@@ -38,6 +38,7 @@ public:
     QAction *pazzl;   // "PazzlMode", F3
     QAction *END;     // "EndGmae", F4
     QAction *Option;  // "Option"
+    QAction *hint;    // "Hint", F5
     QAction *web;     // "Web page"
     QAction *about;   // "About..."
 
@@ -56,6 +57,7 @@ public:
     void Option_Click();
     void web_Click();
     void about_Click();
+    void hint_Click();
 
     // board::BoardHost
     QWidget *cellParent() override;

@@ -155,6 +155,7 @@ class Soak : public QObject
             {1, "F2", [&] { command(Qt::Key_F2, form1.play); }},
             {1, "F3", [&] { command(Qt::Key_F3, form1.pazzl); }},
             {1, "F4", [this] { pressKey(Qt::Key_F4); }},
+            {1, "F5", [&] { command(Qt::Key_F5, form1.hint); }},
             {1, "Option", [&] { form1.Option->trigger(); }},
             {1, "About",
              [&] {
@@ -187,7 +188,10 @@ class Soak : public QObject
              [this] { chance(50) ? ui::form6().Image2_Click() : void(ui::form6().close()); }},
             {1, "events", [] { QCoreApplication::processEvents(); }},
         };
-        int pick = below(30);
+        int pick = 0;
+        for (const Step &step : steps)
+            pick += step.weight;
+        pick = below(pick);
         for (const Step &step : steps) {
             pick -= step.weight;
             if (pick < 0) {

@@ -18,6 +18,7 @@
 #include "form5.h"
 #include "form6.h"
 #include "gamedriver.h"
+#include "hint.h"
 #include "label.h"
 #include "messagescript.h"
 #include "picturebutton.h"
@@ -265,6 +266,39 @@ private slots:
         QCoreApplication::sendEvent(&about, &up);
         QVERIFY(about.VScroll1->value() > -4500);
         QCOMPARE(about.Label2->y(), qRound(about.VScroll1->value() / 15.0));
+    }
+
+    // Hint shows the cursor, highlighted, on a cell of a shortest solution and Space flips
+    // it: F5 and Space alone solve a normal game in the fewest clicks. With no game, and
+    // in puzzle mode, where it would defeat the move limit, F5 does nothing.
+    void hintAndSpaceAloneSolveANormalGame()
+    {
+        QWidget *board = ui::form1().client();
+        MessageScript script;
+        ui::form2().SelectedPath = m_picture;
+        ui::form2().Image1_Click(); // OK: a 5 x 5 board, and the game's commands enabled
+        QTest::keyClick(board, Qt::Key_F2);
+        // The offscreen platform hands the activation to the progress window and drops it
+        // when that hides; a desktop gives it back to the main window.
+        QApplication::setActiveWindow(&ui::form1());
+        QVERIFY(ui::form1().hint->isEnabled());
+        const auto fewest = engine::ShortestSolution()->size();
+        QVERIFY(fewest > 0);
+        for (std::size_t presses = 0; presses < fewest; ++presses) {
+            QTest::keyClick(board, Qt::Key_F5);
+            QVERIFY(cursor().isHighlighted());
+            QTest::keyClick(board, Qt::Key_Space);
+        }
+        QCOMPARE(script.prompts(), QStringList{"This puzzle complete!!"});
+
+        QVERIFY(!ui::form1().hint->isEnabled());
+        QTest::keyClick(board, Qt::Key_F5);
+        QVERIFY(!cursor().isShown());
+        script.then(platform::MsgBoxAnswer::Yes).then(platform::MsgBoxAnswer::Yes);
+        QTest::keyClick(board, Qt::Key_F3);
+        QVERIFY(engine::game().BoardActive && !ui::form1().hint->isEnabled());
+        ui::form1().hint_Click();
+        QVERIFY(!cursor().isShown());
     }
 
     // F10 opens File and Right moves on to Tools, with the captions as they are.

@@ -145,9 +145,10 @@ private slots:
                 shown << (item->isSeparator() ? "-" : entry.simplified());
             }
         }
-        QCOMPARE(shown, (QStringList{"File:", "GameSetting F1 on", "NormalMode F2 off",
-                                     "PazzlMode F3 off", "-", "EndGmae F4 on", "Tools:",
-                                     "Option off", "Help:", "Web page on", "About... on"}));
+        QCOMPARE(shown,
+                 (QStringList{"File:", "GameSetting F1 on", "NormalMode F2 off", "PazzlMode F3 off",
+                              "-", "EndGmae F4 on", "Tools:", "Option off", "Hint F5 off",
+                              "Help:", "Web page on", "About... on"}));
     }
 };
 
