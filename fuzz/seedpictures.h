@@ -1,0 +1,23 @@
+#pragma once
+
+// Well-formed pictures of every format and variant the game reads, small enough to
+// seed the fuzzer: bitmaps of 1, 4 (run-length), 8 (plain and run-length) and 24 bits,
+// icons of one and of several sizes (bitmap and PNG images), still, interlaced and
+// animated GIFs, baseline, progressive and grey JPEGs, and PNGs of every colour type,
+// 16-bit and interlaced. The tests load each one too.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+namespace seeds {
+
+struct SeedPicture
+{
+    QString name; // with the format's usual extension
+    QByteArray bytes;
+};
+
+QList<SeedPicture> seedPictures();
+
+} // namespace seeds
