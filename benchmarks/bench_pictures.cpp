@@ -29,6 +29,7 @@ const QSize WindowSize(660, 700);
 
 int backgroundCase(const QString &folder)
 {
+    bench::measurePictureLoad(QString(), QSize()); // loads every decoder once
     QDir::setCurrent(folder);
     const long residentBefore = bench::residentKb();
     const bool peakReset = bench::resetPeak();
@@ -72,12 +73,59 @@ void printRow(const char *label, const bench::Figures &figures)
     std::printf("\n");
 }
 
-bool writeJpeg(const QString &path, const QSize &size, bool progressive)
+bench::Figures loadCase(const QString &path, const QSize &size)
 {
-    QImageWriter writer(path, "jpeg");
-    writer.setQuality(90);
-    writer.setProgressiveScanWrite(progressive);
-    return writer.write(bench::testPicture(size.width(), size.height()));
+    return bench::runCase({QStringLiteral("load"), path, QString::number(size.width()),
+                           QString::number(size.height())});
+}
+
+// The two photographs a player may well choose, written in a folder of their own.
+void measurePhotographs(const QDir &dir)
+{
+    std::printf("LoadPicture at the board's largest size (%d x %d); peak: growth of the peak\n"
+                "resident memory during the load; budget %lld MB.\n\n",
+                BoardSize.width(), BoardSize.height(), platform::PictureLoadBudgetBytes >> 20);
+    struct Photograph
+    {
+        const char *label;
+        QSize size;
+        bool progressive;
+    };
+    for (const Photograph &photo :
+         {Photograph{"8660 x 5774 baseline JPEG (50 MP)", {8660, 5774}, false},
+          Photograph{"6000 x 4000 progressive JPEG (24 MP)", {6000, 4000}, true}}) {
+        const QString path = dir.filePath(QString::fromLatin1(photo.label).left(11) + ".jpg");
+        QImageWriter writer(path, "jpeg");
+        writer.setQuality(90);
+        writer.setProgressiveScanWrite(photo.progressive);
+        if (!writer.write(bench::testPicture(photo.size.width(), photo.size.height()))) {
+            std::printf("%-48s cannot be written here\n", photo.label);
+            continue;
+        }
+        printRow(photo.label, loadCase(path, BoardSize));
+    }
+}
+
+// Every hostile file of the corpus, and a large picture that is no harm at all.
+void measureHostileFiles(const QDir &dir)
+{
+    std::printf("\nHostile files, as the chosen picture and as \"backgland.gif\" (painted over\n"
+                "%d x %d; kept: what stays resident for the run).\n\n",
+                WindowSize.width(), WindowSize.height());
+    QList<BadPicture> files = badpictures::all();
+    files.append({"large.gif", "a 3000 x 2000 picture (no harm at all)", QString(),
+                  [](const QString &p) { return bench::testPicture(3000, 2000).save(p, "png"); }});
+    for (const BadPicture &bad : files) {
+        const QString folder = dir.filePath(bad.name + QStringLiteral(".d"));
+        dir.mkpath(folder);
+        const QString path = QDir(folder).filePath(bad.name);
+        if (!bad.make(path) || !bad.make(QDir(folder).filePath(QStringLiteral("backgland.gif")))) {
+            std::printf("%-48s cannot be made here\n", qPrintable(bad.description));
+            continue;
+        }
+        printRow(bad.description.toUtf8().constData(), loadCase(path, BoardSize));
+        printRow("  as backgland.gif", bench::runCase({QStringLiteral("background"), folder}));
+    }
 }
 
 } // namespace
@@ -86,45 +134,11 @@ int main(int argc, char **argv)
 {
     if (argc >= 4 && qstrcmp(argv[1], "--case") == 0)
         return runCase(argc, argv);
-
     QCoreApplication app(argc, argv);
-    QTemporaryDir dir;
-    if (!dir.isValid())
-        return 1;
-    std::printf("Generating pictures...\n");
-    std::fflush(stdout);
-    const QString baseline = dir.filePath(QStringLiteral("photo-50mp.jpg"));
-    const QString progressive = dir.filePath(QStringLiteral("photo-24mp-progressive.jpg"));
-    if (!writeJpeg(baseline, QSize(8660, 5774), false) ||
-        !writeJpeg(progressive, QSize(6000, 4000), true))
-        return 1;
-
-    std::printf("\nLoadPicture at the board's largest size (%d x %d); peak: growth of the peak\n"
-                "resident memory during the load; budget %lld MB.\n\n",
-                BoardSize.width(), BoardSize.height(), platform::PictureLoadBudgetBytes >> 20);
-    const auto load = [](const QString &path, const QSize &size) {
-        return bench::runCase({QStringLiteral("load"), path, QString::number(size.width()),
-                               QString::number(size.height())});
-    };
-    printRow("8660 x 5774 baseline JPEG (50 MP)", load(baseline, BoardSize));
-    printRow("6000 x 4000 progressive JPEG (24 MP)", load(progressive, BoardSize));
-    printRow("6000 x 4000 progressive JPEG, 330 x 330", load(progressive, QSize(330, 330)));
-
-    std::printf("\nHostile files, as the chosen picture and as \"backgland.gif\" (painted over\n"
-                "%d x %d; kept: what stays resident for the run).\n\n",
-                WindowSize.width(), WindowSize.height());
-    for (const BadPicture &bad : badpictures::all()) {
-        const QString folder = dir.filePath(bad.name + QStringLiteral(".d"));
-        QDir().mkpath(folder);
-        const QString path = QDir(folder).filePath(bad.name);
-        const QString background = QDir(folder).filePath(QStringLiteral("backgland.gif"));
-        if (!bad.make(path) || !bad.make(background)) {
-            std::printf("%-48s cannot be made here\n", qPrintable(bad.description));
-            continue;
-        }
-        const QByteArray label = bad.description.toUtf8();
-        printRow(label.constData(), load(path, BoardSize));
-        printRow("  as backgland.gif", bench::runCase({QStringLiteral("background"), folder}));
+    const QTemporaryDir dir;
+    if (dir.isValid()) {
+        measurePhotographs(QDir(dir.path()));
+        measureHostileFiles(QDir(dir.path()));
     }
-    return 0;
+    return dir.isValid() ? 0 : 1;
 }

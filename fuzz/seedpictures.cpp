@@ -18,17 +18,6 @@ QImage gradient(int width, int height, QImage::Format format = QImage::Format_AR
     return image;
 }
 
-QByteArray written(const QImage &image, const char *format, bool progressive = false)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
-    return bytes;
-}
-
 template <typename T> QByteArray little(T value)
 {
     QByteArray bytes(sizeof(T), '\0');
@@ -144,6 +133,17 @@ QByteArray interlacedPng()
 }
 
 } // namespace
+
+QByteArray written(const QImage &image, const char *format, bool progressive)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setProgressiveScanWrite(progressive);
+    writer.write(image);
+    return bytes;
+}
 
 QList<SeedPicture> seedPictures()
 {

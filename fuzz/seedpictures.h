@@ -7,6 +7,7 @@
 // 16-bit and interlaced. The tests load each one too.
 
 #include <QByteArray>
+#include <QImage>
 #include <QList>
 #include <QString>
 
@@ -19,5 +20,8 @@ struct SeedPicture
 };
 
 QList<SeedPicture> seedPictures();
+
+// The picture as Qt writes it in a format ("bmp", "jpeg", "png", "xpm"...).
+QByteArray written(const QImage &image, const char *format, bool progressive = false);
 
 } // namespace seeds

@@ -37,23 +37,11 @@ int ChunkReader::byteAt(qint64 pos)
     return static_cast<uchar>(m_window[pos - m_windowStart]);
 }
 
-qint64 ChunkReader::bigEndian(qint64 pos, int bytes)
+qint64 ChunkReader::number(qint64 pos, int bytes, bool bigEndian)
 {
     qint64 value = 0;
     for (int i = 0; i < bytes; ++i) {
-        const int byte = byteAt(pos + i);
-        if (byte < 0)
-            return -1;
-        value = value << 8 | byte;
-    }
-    return value;
-}
-
-qint64 ChunkReader::littleEndian(qint64 pos, int bytes)
-{
-    qint64 value = 0;
-    for (int i = bytes - 1; i >= 0; --i) {
-        const int byte = byteAt(pos + i);
+        const int byte = byteAt(pos + (bigEndian ? i : bytes - 1 - i));
         if (byte < 0)
             return -1;
         value = value << 8 | byte;

@@ -21,8 +21,8 @@ public:
     // The byte at pos, or -1 past the end or when the device cannot be read there.
     int byteAt(qint64 pos);
     // Big- and little-endian numbers; -1 when they run past the end.
-    qint64 bigEndian(qint64 pos, int bytes);
-    qint64 littleEndian(qint64 pos, int bytes);
+    qint64 bigEndian(qint64 pos, int bytes) { return number(pos, bytes, true); }
+    qint64 littleEndian(qint64 pos, int bytes) { return number(pos, bytes, false); }
     // Up to count bytes from pos (at most the window's size); fewer at the end.
     QByteArray bytes(qint64 pos, int count);
     // Where the next byte equal to value lies at or after from; -1 when none does.
@@ -32,6 +32,7 @@ public:
 
 private:
     bool load(qint64 pos);
+    qint64 number(qint64 pos, int bytes, bool bigEndian);
 
     QIODevice &m_device;
     qint64 m_size;

@@ -168,21 +168,8 @@ PictureHeader readPng(ChunkReader &file, qint64 start)
 
 const char *decoderName(PictureFormat format)
 {
-    switch (format) {
-    case PictureFormat::Bmp:
-        return "bmp";
-    case PictureFormat::Ico:
-        return "ico";
-    case PictureFormat::Gif:
-        return "gif";
-    case PictureFormat::Jpeg:
-        return "jpeg";
-    case PictureFormat::Png:
-        return "png";
-    case PictureFormat::Unknown:
-        break;
-    }
-    return "";
+    static const char *const names[] = {"", "bmp", "ico", "gif", "jpeg", "png"};
+    return names[static_cast<int>(format)];
 }
 
 PictureHeader readPictureHeader(QIODevice &device)

@@ -6,16 +6,16 @@
 // attacker may craft (a header that claims an enormous picture, a sparse file of
 // gigabytes, a format the game does not read dressed up as one it does).
 
-#include <QBuffer>
 #include <QFile>
 #include <QImage>
-#include <QImageWriter>
 #include <QList>
 #include <QtEndian>
 
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "seedpictures.h"
 
 struct BadPicture
 {
@@ -35,13 +35,7 @@ inline QByteArray encoded(const char *format, int width = 64, int height = 48,
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb(x * 4, y * 5, (x ^ y) * 3));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setProgressiveScanWrite(progressive);
-    writer.write(image);
-    return bytes;
+    return seeds::written(image, format, progressive);
 }
 
 // A JPEG whose frame header is patched to claim another size.
