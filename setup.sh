@@ -3,7 +3,8 @@
 #   ./setup.sh play   installs what is missing, builds, starts the game
 #   ./setup.sh test   installs what is missing, builds, runs every test, then runs
 #                     them again in a build with the address and undefined-behaviour
-#                     sanitizers
+#                     sanitizers, and fuzzes the picture loader for a minute
+#                     (TOVIK2_FUZZ_SECONDS to change how long)
 # Only packages that are not installed yet are fetched (with sudo when not root).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -18,6 +19,8 @@ play | test) ;;
 esac
 
 packages=(g++ make cmake qt6-base-dev fonts-ipafont-mincho fonts-ipafont-gothic fonts-liberation)
+# The fuzz target needs clang and its libFuzzer runtime.
+if [ "$mode" = test ]; then packages+=(clang-14 libclang-rt-14-dev); fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -48,3 +51,6 @@ ctest --test-dir build --output-on-failure
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DTOVIK2_SANITIZE=ON
 cmake --build build-sanitize -j"$jobs"
 ctest --test-dir build-sanitize --output-on-failure --exclude-regex install_and_start
+
+# The picture loader under libFuzzer with the sanitizers; a crash fails the run.
+fuzz/run-fuzzer.sh "${TOVIK2_FUZZ_SECONDS:-60}"

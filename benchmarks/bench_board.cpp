@@ -12,8 +12,6 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QImageWriter>
-#include <QMap>
-#include <QProcess>
 #include <QSize>
 #include <QTemporaryDir>
 
@@ -36,16 +34,8 @@ constexpr int BuildRuns = 5;
 constexpr int NaiveRuns = 3;
 constexpr int DrawRuns = 200;
 
-using Figures = QMap<QString, double>;
-
-void report(const Figures &figures)
-{
-    QByteArray line("RESULT");
-    for (auto it = figures.begin(); it != figures.end(); ++it)
-        line += ' ' + it.key().toUtf8() + '=' + QByteArray::number(it.value(), 'f', 4);
-    std::printf("%s\n", line.constData());
-    std::fflush(stdout);
-}
+using bench::Figures;
+using bench::report;
 
 // The peak since the last reset, less what was resident before the case began.
 double peakGrowthMb(long residentBefore)
@@ -150,25 +140,6 @@ int runCase(int argc, char **argv)
     return runNaiveCase(path, cellSize);
 }
 
-// Smooth gradients with noise on top, so that neither the JPEG nor the GIF encoder
-// finds an easy picture.
-QImage testPicture(int width, int height)
-{
-    QImage picture(width, height, QImage::Format_RGB32);
-    quint32 noise = 12345u;
-    for (int y = 0; y < height; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            noise = noise * 1664525u + 1013904223u;
-            const int n = int(noise >> 27) - 16;
-            line[x] =
-                qRgb(qBound(0, x * 255 / width + n, 255), qBound(0, y * 255 / height - n, 255),
-                     qBound(0, ((x / 40 + y / 40) % 2) * 120 + 60 + n, 255));
-        }
-    }
-    return picture;
-}
-
 struct Picture
 {
     QString label;
@@ -182,31 +153,6 @@ bool writePicture(const QImage &image, const QString &path, const char *format)
     QImageWriter writer(path, format);
     writer.setQuality(90);
     return writer.write(image);
-}
-
-Figures runChild(const QStringList &arguments)
-{
-    QProcess child;
-    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    child.start(QCoreApplication::applicationFilePath(),
-                QStringList{QStringLiteral("--case")} + arguments);
-    Figures figures;
-    if (!child.waitForFinished(300000) || child.exitCode() != 0) {
-        std::fprintf(stderr, "case %s failed (exit %d)\n", qPrintable(arguments.join(' ')),
-                     child.exitCode());
-        return figures;
-    }
-    const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
-    for (const QByteArray &line : lines) {
-        if (!line.startsWith("RESULT"))
-            continue;
-        for (const QByteArray &pair : line.mid(6).trimmed().split(' ')) {
-            const qsizetype at = pair.indexOf('=');
-            if (at > 0)
-                figures[QString::fromUtf8(pair.left(at))] = pair.mid(at + 1).toDouble();
-        }
-    }
-    return figures;
 }
 
 std::string cell(double value, const char *unit)
@@ -247,7 +193,7 @@ int main(int argc, char **argv)
     std::printf("Generating pictures...\n");
     std::fflush(stdout);
     const QString warmUp = dir.filePath(QStringLiteral("warm-up.bmp"));
-    writePicture(testPicture(64, 64), warmUp, "bmp");
+    writePicture(bench::testPicture(64, 64), warmUp, "bmp");
     const std::vector<std::tuple<QString, QString, QSize, const char *>> specs = {
         {QStringLiteral("6000x4000 JPEG"), QStringLiteral("photo-24mp.jpg"), QSize(6000, 4000),
          "jpeg"},
@@ -259,7 +205,7 @@ int main(int argc, char **argv)
     std::vector<Picture> pictures;
     for (const auto &[label, name, size, format] : specs) {
         const QString path = dir.filePath(name);
-        if (!writePicture(testPicture(size.width(), size.height()), path, format)) {
+        if (!writePicture(bench::testPicture(size.width(), size.height()), path, format)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }
@@ -276,10 +222,12 @@ int main(int argc, char **argv)
     for (const Picture &picture : pictures) {
         const QString cs990 = QStringLiteral("990");
         const QString cs495 = QStringLiteral("495");
-        const Figures ours990 = runChild({QStringLiteral("build"), picture.path, cs990, warmUp});
-        const Figures naive990 = runChild({QStringLiteral("naive"), picture.path, cs990});
-        const Figures ours495 = runChild({QStringLiteral("build"), picture.path, cs495, warmUp});
-        const Figures naive495 = runChild({QStringLiteral("naive"), picture.path, cs495});
+        const Figures ours990 =
+            bench::runCase({QStringLiteral("build"), picture.path, cs990, warmUp});
+        const Figures naive990 = bench::runCase({QStringLiteral("naive"), picture.path, cs990});
+        const Figures ours495 =
+            bench::runCase({QStringLiteral("build"), picture.path, cs495, warmUp});
+        const Figures naive495 = bench::runCase({QStringLiteral("naive"), picture.path, cs495});
         const QByteArray label = picture.label.toUtf8();
         auto line = [&](const char *figure, const Figures &ours, const Figures &naive,
                         const char *key, const char *unit) {

@@ -4,6 +4,9 @@
 // dialog's three settings, the process's memory figures and a stopwatch.
 
 #include <QElapsedTimer>
+#include <QImage>
+#include <QMap>
+#include <QStringList>
 #include <QWidget>
 
 #include <algorithm>
@@ -55,6 +58,24 @@ long peakResidentKb();
 // Makes the peak start again from what is resident now (Linux 4.0 and later); false
 // when the kernel does not offer it.
 bool resetPeak();
+
+// Figures of one case, by name.
+using Figures = QMap<QString, double>;
+
+// Prints the figures as one "RESULT name=value ..." line, for the parent process.
+void report(const Figures &figures);
+
+// Runs this program again as "--case" followed by the arguments, so that the case's
+// peak memory is its own; the figures it reported, empty when it failed.
+Figures runCase(const QStringList &arguments);
+
+// Smooth gradients with noise on top, so that neither the JPEG nor the GIF encoder
+// finds an easy picture.
+QImage testPicture(int width, int height);
+
+// Loads a picture as the game does, after loading every decoder once, and reports the
+// milliseconds, the peak memory growth in MB ("peak_mb") and whether it loaded.
+Figures measurePictureLoad(const QString &path, const QSize &size);
 
 // Milliseconds of a call.
 template <typename F> double timeMs(F &&call)

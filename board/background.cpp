@@ -1,8 +1,9 @@
 // The shared background picture. A "backgland.gif" in the current directory wins, so
 // a player can put their own beside the game; otherwise the copy built into the program
-// serves. Decoded pictures are kept: the built-in one for the whole run, the file as
-// long as its path, size and modification time stay the same, so a file that appears,
-// changes or goes away is noticed on the next call.
+// serves. A decoded picture is kept only as large as the largest window it has been
+// painted over (a huge file is never held at full size for the whole run), and a file
+// is decoded again when its path, size or modification time change, so a file that
+// appears, changes or goes away is noticed on the next call.
 
 #include "background.h"
 
@@ -12,6 +13,7 @@
 
 #include "picture.h"
 #include "picturebox.h"
+#include "twips.h"
 
 namespace board {
 namespace {
@@ -22,61 +24,80 @@ const QString &fileName()
     return name;
 }
 
-const QImage &builtInPicture()
+// One background source as last decoded.
+class KeptPicture
 {
-    static const QImage picture =
-        platform::LoadPicture(QStringLiteral(":/pictures/backgland.gif")).image;
-    return picture;
-}
-
-// The file in the current directory as last decoded; a null image when it could not be.
-struct DecodedFile
-{
-    QString path;
-    qint64 size = -1;
-    QDateTime modified;
-    QImage image;
-
-    bool describes(const QFileInfo &file) const
+public:
+    // The picture for an area of paintedSize; decoded again only when the area is
+    // larger than any before and the picture was kept smaller than its own size.
+    const QImage &forArea(const QString &path, const QSize &paintedSize)
     {
-        return path == file.absoluteFilePath() && size == file.size() &&
-               modified == file.lastModified();
+        const bool covered = paintedSize.boundedTo(m_largestArea) == paintedSize;
+        if (m_decoded && (covered || m_whole))
+            return m_picture.image;
+        m_largestArea = m_largestArea.expandedTo(paintedSize);
+        m_picture = platform::LoadPicture(path, m_largestArea, platform::Scaling::ShrinkOnly);
+        m_decoded = true;
+        m_whole = !m_picture.ok() || m_picture.image.size() == m_picture.originalSize;
+        return m_picture.image;
     }
+
+    // Forgets the picture when the file it came from is no longer the same.
+    void follow(const QFileInfo &file)
+    {
+        if (m_path == file.absoluteFilePath() && m_bytes == file.size() &&
+            m_modified == file.lastModified())
+            return;
+        *this = KeptPicture();
+        m_path = file.absoluteFilePath();
+        m_bytes = file.size();
+        m_modified = file.lastModified();
+    }
+
+private:
+    QString m_path;
+    qint64 m_bytes = -1;
+    QDateTime m_modified;
+    platform::LoadedPicture m_picture;
+    QSize m_largestArea{0, 0};
+    bool m_decoded = false;
+    bool m_whole = false; // at its own size (or failed): no larger area needs a new decode
 };
 
-QImage currentDirectoryPicture()
+QImage currentDirectoryPicture(const QSize &paintedSize)
 {
-    static DecodedFile cached;
+    static KeptPicture kept;
     const QFileInfo file(fileName());
-    if (!file.exists())
+    if (!file.exists() && !file.isSymLink())
         return {};
-    if (!cached.describes(file)) {
-        cached.path = file.absoluteFilePath();
-        cached.size = file.size();
-        cached.modified = file.lastModified();
-        cached.image = platform::LoadPicture(fileName()).image;
-    }
-    return cached.image;
+    kept.follow(file);
+    return kept.forArea(fileName(), paintedSize);
 }
 
 } // namespace
 
-QImage backgroundPicture()
+QImage backgroundPicture(const QSize &paintedSize)
 {
-    const QImage local = currentDirectoryPicture();
+    if (paintedSize.isEmpty())
+        return {};
+    const QImage local = currentDirectoryPicture(paintedSize);
     if (!local.isNull())
         return local;
-    return builtInPicture();
+    static KeptPicture builtIn;
+    return builtIn.forArea(QStringLiteral(":/pictures/backgland.gif"), paintedSize);
 }
 
 void DrawBackground(platform::PictureBox &surface)
 {
     surface.setAutoRedraw(true);
-    const QImage picture = backgroundPicture();
+    const double width = surface.ScaleWidth();
+    const double height = surface.ScaleHeight();
+    const QImage picture =
+        backgroundPicture(QSize(platform::toPixels(width), platform::toPixels(height)));
     if (picture.isNull())
         surface.Cls();
     else
-        surface.PaintPicture(picture, 0, 0, surface.ScaleWidth(), surface.ScaleHeight());
+        surface.PaintPicture(picture, 0, 0, width, height);
     surface.setAutoRedraw(false);
 }
 

@@ -12,7 +12,9 @@ class PictureBox;
 
 namespace board {
 
-QImage backgroundPicture();
+// The background picture for painting over an area of paintedSize pixels: never
+// larger than the largest area it has been asked for, nor than its own size.
+QImage backgroundPicture(const QSize &paintedSize);
 
 // Stretches the background picture over the whole inner area of a window's client
 // surface, as its persistent background.

@@ -263,7 +263,7 @@ private slots:
         writeFile(QStringLiteral("backgland.gif"), content);
         const QImage builtIn = platform::LoadPicture(":/pictures/backgland.gif").image;
         QVERIFY(!builtIn.isNull());
-        QCOMPARE(board::backgroundPicture(), builtIn);
+        QCOMPARE(board::backgroundPicture(builtIn.size()), builtIn);
     }
 
     // A "backgland.gif" in the current directory wins, stretched over the whole surface.

@@ -1,36 +1,84 @@
 #pragma once
 
-// A corpus of broken picture files, written into a folder by the tests that need it:
-// each one is of a kind a player may meet (an empty download, a cut-off copy, a file
-// renamed to the wrong extension) or of a kind an attacker may craft (a header that
-// claims an enormous picture).
+// A corpus of hostile picture files, made at a path by the tests that need them: each
+// is of a kind a player may meet (an empty download, a cut-off copy, a file renamed to
+// the wrong extension, a pipe or a device where a file was expected) or of a kind an
+// attacker may craft (a header that claims an enormous picture, a sparse file of
+// gigabytes, a format the game does not read dressed up as one it does).
 
-#include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QList>
 #include <QtEndian>
 
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "seedpictures.h"
+
 struct BadPicture
 {
-    QString name;        // file name, with the extension the dialog's pattern lists
+    QString name;        // file name, with an extension the dialog's pattern lists
     QString description; // what is wrong with it
+    QString reason;      // a part of the reason the loader gives
+    std::function<bool(const QString &path)> make;
+    int budgetMb = 0; // the most a load may grow the peak memory by, when measured
 };
 
 namespace badpictures {
 
-inline QByteArray encoded(const char *format, int width = 64, int height = 48)
+inline QByteArray encoded(const char *format, int width = 64, int height = 48,
+                          bool progressive = false)
 {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             image.setPixel(x, y, qRgb(x * 4, y * 5, (x ^ y) * 3));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
+    return seeds::written(image, format, progressive);
+}
+
+// A JPEG whose frame header is patched to claim another size.
+inline QByteArray jpegClaiming(QByteArray jpeg, quint16 width, quint16 height)
+{
+    for (int i = 0; i + 9 < jpeg.size(); ++i) {
+        const auto marker = static_cast<unsigned char>(jpeg[i + 1]);
+        if (static_cast<unsigned char>(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
+            qToBigEndian<quint16>(height, jpeg.data() + i + 5);
+            qToBigEndian<quint16>(width, jpeg.data() + i + 7);
+            break;
+        }
+    }
+    return jpeg;
+}
+
+// A bitmap's file and information headers; the pixels start right after the palette.
+inline QByteArray bmpHeaders(qint32 width, qint32 height, quint16 bits, quint32 compression,
+                             int colours)
+{
+    QByteArray bmp(54, '\0');
+    char *d = bmp.data();
+    d[0] = 'B', d[1] = 'M';
+    qToLittleEndian<quint32>(54 + 4 * colours, d + 10);
+    qToLittleEndian<quint32>(40, d + 14);
+    qToLittleEndian<qint32>(width, d + 18);
+    qToLittleEndian<qint32>(height, d + 22);
+    qToLittleEndian<quint16>(1, d + 26);
+    qToLittleEndian<quint16>(bits, d + 28);
+    qToLittleEndian<quint32>(compression, d + 30);
+    qToLittleEndian<quint32>(colours, d + 46);
+    for (int i = 0; i < colours; ++i)
+        bmp += QByteArray::fromHex("ff808000");
+    return bmp;
+}
+
+// A progressive JPEG claiming another size, with enough coded data (zeros) for it.
+inline QByteArray paddedProgressiveJpeg(quint16 width, quint16 height, int padding)
+{
+    const QByteArray jpeg = jpegClaiming(encoded("jpeg", 8, 8, true), width, height);
+    const qsizetype scan = jpeg.indexOf("\xFF\xDA");
+    const qsizetype data = scan + 2 + qFromBigEndian<quint16>(jpeg.constData() + scan + 2);
+    return jpeg.left(data) + QByteArray(padding, '\0') + jpeg.mid(data);
 }
 
 // The game's own title picture cut off a little way into its pixels (Qt writes no GIF).
@@ -41,81 +89,91 @@ inline QByteArray cutGif()
     return title.readAll().left(2000);
 }
 
-// A GIF whose logical screen and image descriptor claim 65535 x 65535 pixels.
-inline QByteArray hugeGif()
+// A one-pixel GIF whose logical screen and image descriptor claim another size.
+inline QByteArray gifClaiming(quint16 width, quint16 height)
 {
-    QByteArray gif("GIF89a");
-    gif += QByteArray::fromHex("ffffffff"
-                               "800000"); // 65535 x 65535, global colour table of 2
-    gif += QByteArray::fromHex("000000ffffff");
-    gif += QByteArray::fromHex("2c"
-                               "00000000"
-                               "ffffffff"
-                               "00"); // image descriptor
-    gif += QByteArray::fromHex("02"
-                               "02"
-                               "4401"
-                               "00"
-                               "3b");
+    QByteArray gif = QByteArray::fromHex("474946383961"         // GIF89a
+                                         "01000100800000"       // screen 1 x 1, two colours
+                                         "000000ffffff"         // colour table
+                                         "2c000000000100010000" // image 1 x 1 at 0, 0
+                                         "02024401003b");       // pixel data, trailer
+    for (int at : {6, 24}) {
+        qToLittleEndian<quint16>(width, gif.data() + at);
+        qToLittleEndian<quint16>(height, gif.data() + at + 2);
+    }
     return gif;
 }
 
 // An icon whose directory points its one image far beyond the end of the file.
 inline QByteArray brokenIcon()
 {
-    QByteArray ico = QByteArray::fromHex("0000"
-                                         "0100"
-                                         "0100"); // reserved, type icon, 1 image
-    ico += QByteArray::fromHex("20"
-                               "20"
-                               "00"
-                               "00"
-                               "0100"
-                               "2000"); // 32 x 32, 1 plane, 32 bpp
-    ico += QByteArray::fromHex("00100000"
-                               "ffffff7f"); // 4096 bytes at offset 2^31-1
-    ico += QByteArray(16, '\0');
-    return ico;
+    return QByteArray::fromHex("000001000100202000000100200000100000ffffff7f") +
+           QByteArray(16, '\0');
 }
 
-// A valid JPEG whose frame header is patched to claim a width of 65000.
-inline QByteArray hugeWidthJpeg()
+inline std::function<bool(const QString &)> bytes(const QByteArray &content)
 {
-    QByteArray jpeg = encoded("JPEG");
-    for (int i = 0; i + 9 < jpeg.size(); ++i) {
-        const auto marker = static_cast<unsigned char>(jpeg[i + 1]);
-        if (static_cast<unsigned char>(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
-            qToBigEndian<quint16>(65000, jpeg.data() + i + 7);
-            break;
-        }
-    }
-    return jpeg;
-}
-
-// Writes the corpus into a folder and lists it.
-inline QList<BadPicture> write(const QDir &folder)
-{
-    const QList<std::pair<BadPicture, QByteArray>> files = {
-        {{QStringLiteral("empty.jpg"), QStringLiteral("zero bytes")}, QByteArray()},
-        {{QStringLiteral("cut.jpg"), QStringLiteral("a JPEG cut off after its header")},
-         encoded("JPEG").left(300)},
-        {{QStringLiteral("cut.gif"), QStringLiteral("a GIF cut off in its first image")}, cutGif()},
-        {{QStringLiteral("notes.bmp"), QStringLiteral("a text file named .bmp")},
-         QByteArray("These are notes, not a bitmap.\n")},
-        {{QStringLiteral("huge.gif"), QStringLiteral("a GIF claiming 65535 x 65535")}, hugeGif()},
-        {{QStringLiteral("broken.ico"), QStringLiteral("an icon with a broken directory")},
-         brokenIcon()},
-        {{QStringLiteral("wide.jpg"), QStringLiteral("a JPEG with a bogus huge width")},
-         hugeWidthJpeg()},
+    return [content](const QString &path) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
     };
-    QList<BadPicture> corpus;
-    for (const auto &[picture, bytes] : files) {
-        QFile file(folder.filePath(picture.name));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-        corpus.append(picture);
-    }
-    return corpus;
+}
+
+inline std::function<bool(const QString &)> symlinkTo(const QString &target)
+{
+    return [target](const QString &path) { return QFile::link(target, path); };
+}
+
+// Every hostile file, for a table of test rows.
+inline QList<BadPicture> all()
+{
+    const QByteArray jpeg = encoded("jpeg");
+    return {
+        {"gone.jpg", "a file that is gone", "見つかりません", [](const QString &) { return true; }},
+        {"empty.jpg", "zero bytes", "空", bytes({})},
+        {"cut.jpg", "a JPEG cut off after its header", "切れて", bytes(jpeg.left(300))},
+        {"cut.gif", "a GIF cut off in its first image", "切れて", bytes(cutGif())},
+        {"notes.bmp", "a text file named .bmp", "形式", bytes("These are notes, not a bitmap.\n")},
+        {"huge.gif", "a GIF claiming 65535 x 65535", "65535 × 65535",
+         bytes(gifClaiming(65535, 65535))},
+        {"vast.gif", "a GIF claiming 20000 x 20000", "20000 × 20000",
+         bytes(gifClaiming(20000, 20000))},
+        {"broken.ico", "an icon with a broken directory", "切れて", bytes(brokenIcon())},
+        {"wide.jpg", "a JPEG with a bogus huge width", "65000 × 48",
+         bytes(jpegClaiming(jpeg, 65000, 48))},
+        {"fifo.jpg", "a FIFO", "通常のファイルではない",
+         [](const QString &p) { return mkfifo(qPrintable(p), 0600) == 0; }},
+        {"folder.jpg", "a folder", "フォルダー",
+         [](const QString &p) { return mkdir(qPrintable(p), 0700) == 0; }},
+        {"zero.jpg", "a link to a device", "通常のファイルではない",
+         symlinkTo(QStringLiteral("/dev/zero"))},
+        {"loop.gif", "a link to itself", "循環",
+         [](const QString &p) { return QFile::link(p, p); }},
+        {"sparse.jpg", "a sparse 4 GiB file starting like a JPEG", "4096 MB",
+         [jpeg](const QString &p) {
+             return bytes(jpeg.left(600))(p) && truncate(qPrintable(p), qint64(4) << 30) == 0;
+         },
+         64},
+        {"deep.jpg", "a progressive JPEG claiming 30000 x 6666", "足りません",
+         bytes(jpegClaiming(encoded("jpeg", 8, 8, true), 30000, 6666)), 256},
+        {"deeper.jpg", "a progressive JPEG of 12000 x 12000 with all its data", "大きすぎて",
+         bytes(paddedProgressiveJpeg(12000, 12000, 300'000)), 256},
+        {"runs.bmp", "a run-length BMP claiming 30000 x 6666", "大きすぎて",
+         bytes(bmpHeaders(30000, 6666, 8, 1, 256) + QByteArray::fromHex("0001")), 256},
+        {"mono.bmp", "a cut-off 1-bit BMP claiming 14142 x 14142", "切れて",
+         bytes((bmpHeaders(14142, 14142, 1, 0, 2) + QByteArray(4096, '\x55')).left(4096)), 256},
+        {"scan.bmp", "a TIFF named .bmp", "形式",
+         bytes(
+             QByteArray::fromHex("49492a000a0000000000070000010300010000000100000001010300010000"
+                                 "0001000000030103000100000001000000060103000100000001000000110104"
+                                 "0001000000080000001601030001000000010000001701040001000000010000"
+                                 "0000000000"))},
+        {"photo.jpg", "a WebP named .jpg", "形式",
+         bytes(QByteArray::fromHex("524946461c000000574542505650384c0f0000002f000000000710fd8ffe07"
+                                   "22a2ff0100"))},
+        {"icon.gif", "an XPM named .gif", "形式", bytes(encoded("xpm", 4, 4))},
+        {"ink.bmp", "a PBM named .bmp", "形式", bytes(encoded("pbm", 4, 4))},
+    };
 }
 
 } // namespace badpictures

@@ -1,4 +1,5 @@
-// The Qt adapter: checked numbers, run-time errors, message boxes, pictures, BitBlt, lists.
+// The Qt adapter: checked numbers, run-time errors, message boxes, BitBlt, lists. The
+// picture loader is tried with hostile files in the corpus test.
 
 #include <QAbstractButton>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QtEndian>
 
 #include "blockcopy.h"
 #include "boundedarray.h"
@@ -17,7 +17,6 @@
 #include "filelists.h"
 #include "integer.h"
 #include "messagebox.h"
-#include "picture.h"
 #include "scrollbar.h"
 
 #include <new>
@@ -32,16 +31,6 @@ const Operation multiply = [](int a, int b) { return int(Integer(a) * Integer(b)
 const Operation store = [](int at, int v) { return BoundedArray<int>(1, 25)(at) = v; };
 const Operation exhaust = [](int, int) -> int { throw std::bad_alloc(); };
 const Operation giveUp = [](int, int) -> int { throw std::runtime_error("decoder gave up"); };
-
-// A one-pixel GIF whose screen and image headers claim the given size.
-QByteArray gifSized(quint16 width, quint16 height)
-{
-    QByteArray gif = QByteArray::fromHex("47494638396101000100800000ffffff00000021f90401000000002c"
-                                         "00000000010001000002024401003b");
-    for (int at : {6, 32})
-        qToLittleEndian<quint32>(quint32(height) << 16 | width, gif.data() + at);
-    return gif;
-}
 
 } // namespace
 
@@ -134,39 +123,6 @@ private slots:
         });
         QCOMPARE(MsgBox(QStringLiteral("一行目\r\n二行目"), style, QStringLiteral("確認")), answer);
         QCOMPARE(seen, QStringList({"一行目\n二行目", "確認"}) + shown);
-    }
-
-    void loadPictureRefusesBrokenFiles_data()
-    {
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<QByteArray>("content"); // "<missing>" for no file, "<folder>" for one
-        QTest::addColumn<QString>("reasonPart");
-        QTest::newRow("missing file") << "gone.bmp" << QByteArray("<missing>") << "見つかりません";
-        QTest::newRow("folder") << "pics.jpg" << QByteArray("<folder>") << "フォルダー";
-        QTest::newRow("zero bytes") << "empty.gif" << QByteArray() << "空";
-        QTest::newRow("text named .bmp") << "t.bmp" << QByteArray("text") << "読み込めません";
-        QTest::newRow("GIF 65535 x 65535") << "h.gif" << gifSized(65535, 65535) << "65535 × 65535";
-        QTest::newRow("GIF over the area limit") << "a.gif" << gifSized(20000, 20000) << "20000";
-    }
-
-    void loadPictureRefusesBrokenFiles()
-    {
-        QFETCH(QString, fileName);
-        QFETCH(QByteArray, content);
-        QFETCH(QString, reasonPart);
-        QTemporaryDir dir;
-        QFile file(dir.filePath(fileName));
-        if (content == "<folder>")
-            QVERIFY(QDir(dir.path()).mkdir(fileName));
-        else if (content != "<missing>")
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-        file.close();
-        for (const QSize &size : {QSize(), QSize(33, 33)}) {
-            const LoadedPicture picture = LoadPicture(file.fileName(), size);
-            QVERIFY(picture.image.isNull());
-            QVERIFY2(!picture.reason.isEmpty() && picture.reason.contains(reasonPart),
-                     qPrintable(picture.reason));
-        }
     }
 
     void bitBltCopiesTheClippedBlock_data()
