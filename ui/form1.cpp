@@ -23,6 +23,7 @@
 #include "messagebox.h"
 #include "movelimit.h"
 #include "picturebox.h"
+#include "placement.h"
 #include "playmodes.h"
 #include "scrollbar.h"
 #include "twips.h"
@@ -178,16 +179,21 @@ double Form1::Height() const
 // The player cannot resize the window: the board fits it to the grid. The window is
 // kept at least as wide as its whole menu bar, and as high as Qt's layout needs, so a
 // smaller request comes back larger and Width() or Height() then reports the size the
-// window really has.
+// window really has. It keeps its place unless the new size would take it over the
+// edge of the screen; then it moves just far enough to be wholly on the screen.
 void Form1::setWidth(double twips)
 {
     const int narrowest = std::max(minimumSizeHint().width(), menuBar()->sizeHint().width());
     setFixedWidth(std::max(platform::toPixels(twips), narrowest));
+    if (isVisible())
+        platform::keepOnScreen(*this);
 }
 
 void Form1::setHeight(double twips)
 {
     setFixedHeight(std::max(platform::toPixels(twips), minimumSizeHint().height()));
+    if (isVisible())
+        platform::keepOnScreen(*this);
 }
 
 // A new board changes the window's size; the background is stretched over the new
@@ -313,6 +319,7 @@ void Form1::showEvent(QShowEvent *event)
         QRect frame = frameGeometry();
         frame.moveCenter(where->availableGeometry().center());
         move(frame.topLeft());
+        platform::keepOnScreen(*this);
     }
     platform::guarded([this] { Form_Load(); });
 }
