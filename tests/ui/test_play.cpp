@@ -3,8 +3,10 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QMimeData>
 #include <QProcess>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -17,6 +19,8 @@
 #include "playmodes.h"
 #include "random.h"
 #include "web.h"
+
+#include <sys/stat.h>
 
 #include <cstdio>
 
@@ -46,6 +50,37 @@ int solveByUndoing(const MessageScript &script)
     for (qsizetype i = clicks.size() - 1; i >= 0 && script.asked.size() == asked; --i, ++made)
         clickCell(clicks[i] - 1);
     return made;
+}
+
+// Drags the files over the window and drops them; whether the window took the drop.
+bool dropOn(QWidget &window, const QList<QUrl> &files)
+{
+    QMimeData data;
+    data.setUrls(files);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    if (enter.isAccepted())
+        QCoreApplication::sendEvent(&window, &drop);
+    QCoreApplication::processEvents(); // the picture opens after the drop
+    return drop.isAccepted();
+}
+
+// What opening a picture changes: the picture, the board, the mode and its strip, the
+// menu, and the game setting dialog's lists.
+QVariantList openedState()
+{
+    const ui::Form1 &main = ui::form1();
+    const ui::Form2 &dialog = ui::form2();
+    return {QString::fromStdString(engine::game().ImagePath),
+            int(engine::game().CellCount),
+            int(engine::game().GameMode),
+            main.Label1->isVisible(),
+            main.play->isEnabled() && main.pazzl->isEnabled() && main.Option->isEnabled(),
+            dialog.Dir1->path(),
+            dialog.File1->fileName(),
+            dialog.isVisible(),
+            main.width()};
 }
 
 } // namespace
@@ -196,6 +231,116 @@ private slots:
                              m_creations, main.Label1->isVisible(), ui::form2().isVisible()}),
                  outcome);
         QVERIFY(m_opened.isEmpty() && !platform::programEnding());
+    }
+
+    // The window keeps its place while it fits the screen; a board that would take it
+    // over an edge brings it back just inside, frame and all. The puzzle strip of a
+    // 10 x 10 board of 990-twip cells makes it wider than the offscreen 800 x 800: it
+    // goes to the left edge.
+    void mainWindowStaysOnTheScreen()
+    {
+        ui::Form1 &main = ui::form1();
+        const QRect area = main.screen()->availableGeometry();
+        engine::game().CellSize = "990";
+        main.board().setTemplateCellSize(990, 990);
+        QVERIFY(buildBoard(m_picture, 3));
+        main.move(area.bottomRight() - main.frameGeometry().bottomRight() + main.pos());
+        const QPoint corner = main.frameGeometry().topLeft();
+        QVERIFY(buildBoard(m_picture, 10));
+        QCOMPARE(main.frameGeometry().bottomRight(), area.bottomRight());
+        const QPoint moved = main.frameGeometry().topLeft();
+        QVERIFY(moved.x() < corner.x() && moved.y() < corner.y());
+        QVERIFY(buildBoard(m_picture, 3)); // smaller again: it stays where it was put
+        QCOMPARE(main.frameGeometry().topLeft(), moved);
+        QVERIFY(buildBoard(m_picture, 10));
+        MessageScript script;
+        script.then(Yes);
+        engine::pazzl_Click();
+        QVERIFY(main.frameGeometry().width() > area.width());
+        QCOMPARE(main.frameGeometry().topLeft(), QPoint(area.left(), moved.y()));
+    }
+
+    // A picture dropped on the window in puzzle mode, with the dialog's grid side at 4:
+    // a picture opens as "GameSetting", a click on the file and OK open it; anything
+    // else gets the dialog's message naming the file and changes nothing.
+    void droppedFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a PNG, upper-case name") << "photo.PNG" << true;
+        QTest::newRow("a JPEG named .jpeg") << "photo.jpeg" << true;
+        QTest::newRow("a damaged GIF") << "broken.gif" << false;
+        QTest::newRow("a FIFO named as a picture") << "pipe.jpg" << false;
+        QTest::newRow("a picture named as text") << "picture.txt" << false;
+    }
+    void droppedFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, opens);
+        const QString folder = m_folder.filePath(QTest::currentDataTag());
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + '/' + name;
+        if (name.startsWith("broken"))
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly) && QFile(path).resize(100));
+        else if (name.startsWith("pipe"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QImage(m_picture).save(path, name.endsWith("txt") ? "BMP" : nullptr));
+        QVERIFY(buildBoard(m_picture, 5));
+        MessageScript script;
+        script.then(Yes);
+        engine::pazzl_Click();
+        ui::form2().VScroll1->setValue(4);
+        const QVariantList before = openedState();
+
+        QVERIFY(dropOn(ui::form1(), {QUrl::fromLocalFile(path)}));
+        if (opens) {
+            QCOMPARE(openedState().mid(0, 8),
+                     (QVariantList{path, 16, 0, false, true, folder, name, false}));
+            QCOMPARE(script.asked.size(), 1);
+        } else {
+            QCOMPARE(openedState(), before);
+            QCOMPARE(script.asked.size(), 2);
+            QVERIFY(
+                script.asked.last().prompt.startsWith("画像を読み込めませんでした。\r\n" + path));
+        }
+    }
+
+    // Refused while a creation runs, as the dialog's OK is: neither a drop nor a picture
+    // from the command line is taken, and the scramble goes on to its end.
+    void noPictureOpensDuringACreation()
+    {
+        QVERIFY(buildBoard(m_picture, 10));
+        const QString other = writePicture(m_folder.path(), "other.bmp", Qt::red);
+        const QVariantList before = openedState();
+        bool dropped = true;
+        QObject watcher;
+        connect(ui::form5().ProgressBar1, &QProgressBar::valueChanged, &watcher, [&](int step) {
+            if (step == 2) {
+                dropped = dropOn(ui::form1(), {QUrl::fromLocalFile(other)});
+                ui::form1().openPicture(other);
+            }
+        });
+        MessageScript script;
+        engine::play_Click();
+        QVERIFY(!dropped);
+        QVariantList expected = before;
+        expected[2] = engine::Mode::Normal;
+        QCOMPARE(openedState(), expected);
+        QCOMPARE(entries(engine::game().MoveHistory).size(), 300);
+        QVERIFY(script.asked.isEmpty());
+    }
+
+    // The picture named on the command line opens once the splash has handed over to
+    // the main window, as if chosen in the game setting dialog and confirmed.
+    void pictureFromTheCommandLineOpensAfterTheSplash()
+    {
+        startFreshGame();
+        ui::form4().PictureToOpen = m_picture;
+        QVERIFY(openMainWindow());
+        QTRY_COMPARE(QString::fromStdString(engine::game().ImagePath), m_picture);
+        QCOMPARE(openedState().mid(1, 7),
+                 (QVariantList{25, 0, false, true, m_folder.path(), "board.bmp", false}));
     }
 
     // Mended: the game setting dialog's OK pressed during a creation rebuilt the board
