@@ -55,7 +55,8 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         nameTheProgram();
         parser.process(app);
-        std::fprintf(stderr, "%s: one picture at a time, not %lld.\n", argv[0],
+        std::fprintf(stderr, "%s: one picture at a time, not %lld.\n",
+                     qPrintable(QCoreApplication::applicationName()),
                      static_cast<long long>(parser.positionalArguments().size()));
         return 1;
     }
