@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 namespace platform {
@@ -26,8 +27,13 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Show && watched->isWidgetType())
-            keepOnScreen(*static_cast<QWidget *>(watched));
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto *window = static_cast<QWidget *>(watched);
+            keepOnScreen(*window);
+            // On a first showing the frame is known only once the window system has the
+            // window: look again then.
+            QTimer::singleShot(0, window, [window] { keepOnScreen(*window); });
+        }
         return false;
     }
 };

@@ -243,7 +243,7 @@ private slots:
 
     // A board that would take the window over the screen's edge brings it back just
     // inside, frame and all; the puzzle strip of a 10 x 10 board of 990-twip cells makes
-    // it wider than the offscreen 800 x 800: it goes to the left edge.
+    // it wider than the offscreen 800 x 800: it goes to the left edge. Dialogs likewise.
     void mainWindowStaysOnTheScreen()
     {
         ui::Form1 &main = ui::form1();
@@ -259,6 +259,9 @@ private slots:
         script.then(Yes);
         engine::pazzl_Click();
         QCOMPARE(main.frameGeometry().topLeft(), QPoint(area.left(), moved.y()));
+        ui::form2().move(area.bottomRight()); // a dialog is brought back when it is shown
+        main.arrange_Click();
+        QTRY_COMPARE(ui::form2().frameGeometry().bottomRight(), area.bottomRight());
     }
 
     // A picture dropped on the window in puzzle mode, with the dialog's grid side at 4:
