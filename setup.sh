@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets Tovik2 up on a Debian 12 machine and then plays or tests it:
-#   ./setup.sh play   installs what is missing, builds, starts the game
+#   ./setup.sh play   installs what is missing, builds the game alone (no tests or
+#                     benchmarks), starts it
 #   ./setup.sh test   installs what is missing, builds, runs every test, then runs
 #                     them again in a build with the address and undefined-behaviour
 #                     sanitizers, and fuzzes the picture loader for a minute
@@ -19,8 +20,11 @@ play | test) ;;
 esac
 
 packages=(g++ make cmake qt6-base-dev fonts-ipafont-mincho fonts-ipafont-gothic fonts-liberation)
-# The fuzz target needs clang and its libFuzzer runtime.
-if [ "$mode" = test ]; then packages+=(clang-14 libclang-rt-14-dev); fi
+# The fuzz target needs clang and its libFuzzer runtime; the tests also validate the
+# desktop entry and the metainfo and build the Debian package.
+if [ "$mode" = test ]; then
+    packages+=(clang-14 libclang-rt-14-dev desktop-file-utils appstream dpkg-dev)
+fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -38,11 +42,14 @@ fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$jobs"
 
+# To play, only the game is built; a later `./setup.sh test` builds the rest in the
+# same folder.
 if [ "$mode" = play ]; then
+    cmake --build build -j"$jobs" --target tovik2
     exec build/app/tovik2
 fi
+cmake --build build -j"$jobs"
 
 ctest --test-dir build --output-on-failure
 

@@ -1,11 +1,14 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QIcon>
+#include <QFileInfo>
 
 #include "events.h"
+#include "form4.h"
 #include "forms.h"
 #include "startup.h"
+
+#include <cstdio>
 
 namespace {
 
@@ -15,40 +18,58 @@ void nameTheProgram()
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK2_VERSION));
 }
 
-// Reads the command line; --help and --version print their answer and exit here.
-void readCommandLine(const QCoreApplication &app)
+void describeCommandLine(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Tovik2: flip the cells of a picture until it shows the right way."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.process(app);
-    // The game takes no files or other arguments.
-    if (!parser.positionalArguments().isEmpty())
-        parser.showHelp(1);
+    parser.addPositionalArgument(
+        QStringLiteral("picture"),
+        QStringLiteral("A picture to play with (BMP, ICO, GIF, JPEG or PNG), opened as the "
+                       "game setting dialog opens it."),
+        QStringLiteral("[picture]"));
+}
+
+// Whether the command line asks for anything but the game, with or without a picture:
+// help, the version, an option the game does not know, or more than one picture.
+bool answeredOnTheTerminal(QCommandLineParser &parser, int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return !parser.parse(arguments) || parser.isSet(QStringLiteral("help")) ||
+           parser.isSet(QStringLiteral("help-all")) || parser.isSet(QStringLiteral("version")) ||
+           parser.positionalArguments().size() > 1;
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // The only command line is --help or --version, answered on the terminal: any
-    // argument is read without a display, and the parser exits with its answer or,
-    // for anything else, with an error.
-    if (argc > 1) {
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    // Such a command line is answered without a display: the parser prints help, the
+    // version or the error and exits.
+    if (answeredOnTheTerminal(parser, argc, argv)) {
         QCoreApplication app(argc, argv);
         nameTheProgram();
-        readCommandLine(app);
-        return 0;
+        parser.process(app);
+        std::fprintf(stderr, "%s: one picture at a time, not %lld.\n",
+                     qPrintable(QCoreApplication::applicationName()),
+                     static_cast<long long>(parser.positionalArguments().size()));
+        return 1;
     }
 
     QApplication app(argc, argv);
     nameTheProgram();
-    QApplication::setDesktopFileName(QStringLiteral("tovik2"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tovik2.ico")));
+    // The desktop entry, the icon and the metainfo all carry this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TOVIK2_APP_ID));
 
     ui::connectGameToWindows();
     platform::guarded(engine::Main);
+    if (!parser.positionalArguments().isEmpty())
+        ui::form4().PictureToOpen =
+            QFileInfo(parser.positionalArguments().first()).absoluteFilePath();
     return QApplication::exec();
 }

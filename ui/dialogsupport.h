@@ -1,8 +1,8 @@
 #pragma once
 
 // Small pieces the game setting dialog, the option dialog and the About window share:
-// placing a window in the middle of the screen, the keyboard order of its controls,
-// the OK and Cancel pictures that act as buttons, and Return and Escape.
+// placing a window in the middle of the screen and keeping it there, the keyboard order of its
+// controls, the OK and Cancel pictures that act as buttons, and Return and Escape.
 
 #include <QKeyEvent>
 #include <QPixmap>
@@ -13,13 +13,17 @@
 #include <initializer_list>
 
 #include "picturebutton.h"
+#include "placement.h"
 
 namespace ui::dialog {
 
+// Centres the window on its screen now, and brings it wholly onto the screen whenever
+// it is shown (a screen smaller than the window, or a place the player left it at).
 inline void centreOnScreen(QWidget &window)
 {
     if (const QScreen *screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
+    platform::keepOnScreenWhenShown(window);
 }
 
 // Tab visits the controls in the order given. Controls that never take the focus

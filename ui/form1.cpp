@@ -1,12 +1,15 @@
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QIcon>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPalette>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <QUrl>
 
 #include "form1.h"
@@ -24,6 +27,7 @@
 #include "messagebox.h"
 #include "movelimit.h"
 #include "picturebox.h"
+#include "placement.h"
 #include "playmodes.h"
 #include "scrollbar.h"
 #include "twips.h"
@@ -72,6 +76,14 @@ int menuBarHeight(QMenuBar *bar, int width)
     return height > 0 ? height : bar->sizeHint().height();
 }
 
+// The one local file a drag carries; "" when it carries anything else (several files,
+// a web address, text).
+QString draggedFile(const QMimeData *data)
+{
+    const QList<QUrl> urls = data ? data->urls() : QList<QUrl>();
+    return urls.size() == 1 && urls.first().isLocalFile() ? urls.first().toLocalFile() : QString();
+}
+
 // A menu command runs as an event handler: a run-time error in it is reported and
 // ends the program instead of escaping into Qt.
 void onTriggered(QAction *item, QObject *context, std::function<void()> handler)
@@ -97,6 +109,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_client->setBackColor(platform::ScrollBarColor);
     m_client->setFont(platform::layoutFont(QStringLiteral("ＭＳ 明朝"), 9));
     setCentralWidget(m_client);
+    setAcceptDrops(true);
 
     QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
     file->setObjectName(QStringLiteral("file"));
@@ -197,16 +210,21 @@ double Form1::Height() const
 // The player cannot resize the window: the board fits it to the grid. The window is
 // kept at least as wide as its whole menu bar, and as high as Qt's layout needs, so a
 // smaller request comes back larger and Width() or Height() then reports the size the
-// window really has.
+// window really has. It keeps its place unless the new size would take it over the
+// edge of the screen; then it moves just far enough to be wholly on the screen.
 void Form1::setWidth(double twips)
 {
     const int narrowest = std::max(minimumSizeHint().width(), menuBar()->sizeHint().width());
     setFixedWidth(std::max(platform::toPixels(twips), narrowest));
+    if (isVisible())
+        platform::keepOnScreen(*this);
 }
 
 void Form1::setHeight(double twips)
 {
     setFixedHeight(std::max(platform::toPixels(twips), minimumSizeHint().height()));
+    if (isVisible())
+        platform::keepOnScreen(*this);
 }
 
 // A new board changes the window's size; the background is stretched over the new
@@ -260,16 +278,13 @@ void Form1::backward()
 
 void Form1::arrange_Click()
 {
-    engine::GameState &g = engine::game();
-    if (g.GameMode == engine::Mode::Puzzle) {
-        setWidth(Width() - engine::PuzzleStripWidth);
-        Label1->hide();
-    }
+    leaveModeForSettings();
     // While a creation or replay runs the dialog stays shut, but the mode is reset.
     if (engine::BoardTakesCommands()) {
         form2().show();
         form2().raise();
     }
+    const engine::GameState &g = engine::game();
     if (!g.ImagePath.empty()) {
         // The picture may have been deleted or damaged since it was chosen: the
         // dialog then opens with an empty preview instead of ending the program.
@@ -277,8 +292,35 @@ void Form1::arrange_Click()
         if (!dialog.showPreview(QString::fromStdString(g.ImagePath)))
             dialog.Picture1->Cls();
     }
+}
+
+// Puzzle mode's strip and task label go; no mode is running afterwards.
+void Form1::leaveModeForSettings()
+{
+    engine::GameState &g = engine::game();
+    if (g.GameMode == engine::Mode::Puzzle) {
+        setWidth(Width() - engine::PuzzleStripWidth);
+        Label1->hide();
+    }
     g.PuzzleMoves = 2;
     g.GameMode = engine::Mode::None;
+}
+
+// The file is checked before anything changes, so a refused picture leaves the mode,
+// the board and the dialog as they were. The dialog is not shown on the way: its OK
+// would hide it again at once.
+void Form1::openPicture(const QString &path)
+{
+    if (!engine::BoardTakesCommands() || !form2().acceptsPicture(path))
+        return;
+    leaveModeForSettings();
+    form2().chooseAndConfirm(path);
+}
+
+void Form1::openPictureLater(const QString &path)
+{
+    QTimer::singleShot(0, this,
+                       [this, path] { platform::guarded([this, path] { openPicture(path); }); });
 }
 
 void Form1::END_Click()
@@ -343,6 +385,7 @@ void Form1::showEvent(QShowEvent *event)
         QRect frame = frameGeometry();
         frame.moveCenter(where->availableGeometry().center());
         move(frame.topLeft());
+        platform::keepOnScreen(*this);
     }
     platform::guarded([this] { Form_Load(); });
 }
@@ -351,6 +394,24 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Form_Unload();
+}
+
+// One file can be dropped whenever the board takes commands.
+void Form1::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!draggedFile(event->mimeData()).isEmpty() && engine::BoardTakesCommands())
+        event->acceptProposedAction();
+}
+
+// The file manager waits until the drop is taken; the picture opens afterwards, so a
+// message about it does not hold the file manager up.
+void Form1::dropEvent(QDropEvent *event)
+{
+    const QString path = draggedFile(event->mimeData());
+    if (path.isEmpty() || !engine::BoardTakesCommands())
+        return;
+    event->acceptProposedAction();
+    openPictureLater(path);
 }
 
 void Form1::Form_Load()

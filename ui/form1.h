@@ -51,6 +51,13 @@ public:
     // Paints the background, then the title "TOVIK2" with its shadow.
     void backward();
 
+    // Opens a picture from outside the game, dropped on this window or named on the
+    // command line: what "GameSetting", a click on the file in the dialog and OK do.
+    // Refused with nothing changed while a creation runs, as OK is, and for a file the
+    // dialog would refuse. openPictureLater runs it once the current handler is done.
+    void openPicture(const QString &path);
+    void openPictureLater(const QString &path);
+
     // Handlers of the menu commands.
     void arrange_Click();
     void END_Click();
@@ -69,9 +76,13 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void Form_Load();
+    // The part of "GameSetting" that leaves the current mode.
+    void leaveModeForSettings();
     void Form_Unload();
 
     platform::PictureBox *m_client;

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -38,7 +39,8 @@
 namespace ui {
 namespace {
 
-const QString PicturePattern = QStringLiteral("*.bmp;*.ico;*.gif;*.jpg");
+// The formats the game decodes; a photograph's ".jpeg" is as common as ".jpg".
+const QString PicturePattern = QStringLiteral("*.bmp;*.ico;*.gif;*.jpg;*.jpeg;*.png");
 const QString CellCountTip = QStringLiteral("使用するマスの数");
 
 // An option button or check box whose caption wraps inside its box. The layout gives
@@ -244,13 +246,50 @@ void Form2::File1_Click()
     const QString path = joinedPath(File1->path(), fileName);
     const QString reason = paintPreview(path);
     if (!reason.isEmpty()) {
-        platform::MsgBox(
-            QStringLiteral("画像を読み込めませんでした。") + QLatin1String(engine::text::CrLf) +
-                QDir::toNativeSeparators(path) + QLatin1String(engine::text::CrLf) + reason,
-            platform::MsgBoxStyle::Exclamation, QString::fromUtf8(engine::text::LoadErrorTitle));
+        reportUnreadable(path, reason);
         return;
     }
     SelectedPath = path;
+}
+
+void Form2::reportUnreadable(const QString &path, const QString &reason)
+{
+    platform::MsgBox(
+        QStringLiteral("画像を読み込めませんでした。") + QLatin1String(engine::text::CrLf) +
+            QDir::toNativeSeparators(path) + QLatin1String(engine::text::CrLf) + reason,
+        platform::MsgBoxStyle::Exclamation, QString::fromUtf8(engine::text::LoadErrorTitle));
+}
+
+// Only what the file list would show can be chosen in it: a regular file with a
+// picture's name, in a folder that can be listed. The name is checked before the
+// content, so a FIFO or a device is never opened.
+bool Form2::acceptsPicture(const QString &path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    QString reason;
+    if (file.exists() && !(file.isFile() && folder.isReadable() && folder.isExecutable() &&
+                           QDir::match(PicturePattern.split(u';'), file.fileName())))
+        reason = QStringLiteral("画像ファイル（%1）ではありません。")
+                     .arg(QString(PicturePattern).remove(u'*').replace(u';', u' '));
+    else
+        reason = previewPicture(path).reason;
+    if (reason.isEmpty())
+        return true;
+    reportUnreadable(path, reason);
+    return false;
+}
+
+// The drive goes first: a new drive sends the directory list to that volume's root.
+void Form2::chooseAndConfirm(const QString &path)
+{
+    const QFileInfo file(path);
+    Drive1->setDrive(file.absolutePath());
+    Dir1->setPath(file.absolutePath());
+    File1->clickFile(file.fileName());
+    // A file that changed since it was accepted is refused by the click, with its message.
+    if (SelectedPath == joinedPath(File1->path(), file.fileName()))
+        Image1_Click();
 }
 
 bool Form2::showPreview(const QString &path)
@@ -259,18 +298,24 @@ bool Form2::showPreview(const QString &path)
 }
 
 // Decoded straight to the preview's size, so a large photograph is never held whole.
+platform::LoadedPicture Form2::previewPicture(const QString &path) const
+{
+    platform::LoadedPicture picture =
+        platform::LoadPicture(path, QSize(platform::toPixels(Picture1->ScaleWidth()),
+                                          platform::toPixels(Picture1->ScaleHeight())));
+    if (!picture.ok() && picture.reason.isEmpty())
+        picture.reason = QStringLiteral("画像として読み込めません。");
+    return picture;
+}
+
 // The preview is not cleared first: a transparent picture lets the previous one show.
 QString Form2::paintPreview(const QString &path)
 {
-    const double width = Picture1->ScaleWidth();
-    const double height = Picture1->ScaleHeight();
-    const platform::LoadedPicture picture =
-        platform::LoadPicture(path, QSize(platform::toPixels(width), platform::toPixels(height)));
-    if (!picture.ok())
-        return picture.reason.isEmpty() ? QStringLiteral("画像として読み込めません。")
-                                        : picture.reason;
-    Picture1->PaintPicture(picture.image, 0, 0, width, height);
-    return QString();
+    const platform::LoadedPicture picture = previewPicture(path);
+    if (picture.ok())
+        Picture1->PaintPicture(picture.image, 0, 0, Picture1->ScaleWidth(),
+                               Picture1->ScaleHeight());
+    return picture.reason;
 }
 
 void Form2::VScroll1_Change()

@@ -4,6 +4,7 @@
 // lists with a preview), the grid side, the display method and the creation animation.
 
 #include "board.h"
+#include "picture.h"
 #include "picturebox.h"
 
 class QCheckBox;
@@ -49,6 +50,14 @@ public:
     // left as it was) when it cannot be decoded.
     bool showPreview(const QString &path);
 
+    // Whether a picture given from outside the dialog (the command line, a drop) can be
+    // chosen here: the file list would offer it and it decodes. If not, the player gets
+    // the message a click on a bad file gets, and nothing changes.
+    bool acceptsPicture(const QString &path);
+    // Chooses the file as the player would, the drive, the folder and a click on the
+    // file in the lists, then presses OK.
+    void chooseAndConfirm(const QString &path);
+
     // A file's full path in a folder, with exactly one separator between them, whether
     // or not the folder is a root that already ends in one.
     static QString joinedPath(const QString &folder, const QString &fileName);
@@ -76,8 +85,12 @@ protected:
 
 private:
     void Form_Load();
+    // The picture decoded to the preview's size, or the reason it cannot be.
+    platform::LoadedPicture previewPicture(const QString &path) const;
     // Paints the preview; the reason it could not, or "" when it did.
     QString paintPreview(const QString &path);
+    // Names the file and the reason it cannot be shown, in a message box.
+    void reportUnreadable(const QString &path, const QString &reason);
 
     bool m_loaded = false;
     // True while Drive1_Change sends the drive list back, so that change is not acted on.

@@ -52,6 +52,8 @@ void Form4::Timer1_Timer()
     hide();
     form1().board().DrawBoard();
     Timer1->stop();
+    if (!PictureToOpen.isEmpty())
+        form1().openPictureLater(PictureToOpen);
 }
 
 } // namespace ui

@@ -23,6 +23,8 @@ public:
     platform::Label *Image1;
     QTimer *Timer1;
     int SplashTicks = 0;
+    // A picture to open once the first tick has shown the main window; "" for none.
+    QString PictureToOpen;
 
     void Timer1_Timer();
 };

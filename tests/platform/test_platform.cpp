@@ -17,6 +17,7 @@
 #include "filelists.h"
 #include "integer.h"
 #include "messagebox.h"
+#include "placement.h"
 #include "scrollbar.h"
 
 #include <new>
@@ -157,6 +158,25 @@ private slots:
             QCOMPARE(destination.pixel(x, y),
                      copied.contains(x, y) ? qRgb(at.x(), at.y(), 200) : qRgb(255, 255, 255));
         }
+    }
+
+    // A screen area of 1366 x 728 below a 40-pixel panel, and where a window's frame goes.
+    void windowIsMovedTheLeastDistanceOntoTheScreen_data()
+    {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QPoint>("placed");
+        QTest::newRow("inside, touching every edge") << QRect(0, 40, 1366, 728) << QPoint(0, 40);
+        QTest::newRow("across the right") << QRect(1000, 100, 500, 400) << QPoint(866, 100);
+        QTest::newRow("across the bottom") << QRect(300, 500, 200, 705) << QPoint(300, 63);
+        QTest::newRow("across the left") << QRect(-30, 100, 500, 400) << QPoint(0, 100);
+        QTest::newRow("across the top, under the panel") << QRect(9, 10, 50, 50) << QPoint(9, 40);
+        QTest::newRow("larger: the top-left corner") << QRect(-9, 500, 1500, 900) << QPoint(0, 40);
+    }
+    void windowIsMovedTheLeastDistanceOntoTheScreen()
+    {
+        QFETCH(QRect, frame);
+        QFETCH(QPoint, placed);
+        QCOMPARE(placedInside(frame, QRect(0, 40, 1366, 728)), placed);
     }
 
     // Max may lie below Min: 0 at the top, -4500 at the bottom; a step goes toward Max.

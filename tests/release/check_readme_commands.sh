@@ -11,7 +11,8 @@ fail() {
     exit 1
 }
 
-# Commands are the lines of the README's sh code blocks.
+# Set-up commands are the lines of the README's sh code blocks (the Install section
+# uses a shell block for its package commands).
 mapfile -t commands < <(awk '/^```sh$/ { inside = 1; next } /^```/ { inside = 0 } inside && NF' README.md)
 [ "${#commands[@]}" -eq 2 ] || fail "README shows ${#commands[@]} set-up commands, expected 2: ${commands[*]}"
 [ "${commands[0]}" = "./setup.sh play" ] || fail "first README command is '${commands[0]}'"

@@ -1,10 +1,11 @@
 // Whole games on the real windows, creations seeded from a fixed series (the seeds drawn
-// count the puzzles made). Cases that end the program run in a child copy of this binary.
+// count the puzzles made), and pictures opened from outside the game.
 
 #include <QApplication>
 #include <QHash>
-#include <QProcess>
+#include <QMimeData>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,14 +20,13 @@
 #include "random.h"
 #include "web.h"
 
-#include <cstdio>
+#include <sys/stat.h>
 
 using namespace gamedriver;
 using namespace platform::MsgBoxAnswer;
 
 namespace {
 
-const char *const ChildMode = "TOVIK2_TEST_PLAY_CHILD";
 const QString Complete = QStringLiteral("This puzzle complete!!");
 // The questions, by the letters the mode table gives them.
 const QHash<QChar, QString> Questions = {
@@ -47,6 +47,36 @@ int solveByUndoing(const MessageScript &script)
     for (qsizetype i = clicks.size() - 1; i >= 0 && script.asked.size() == asked; --i, ++made)
         clickCell(clicks[i] - 1);
     return made;
+}
+
+// Drags the files over the window and drops them; whether the window took the drop.
+bool dropOn(QWidget &window, const QList<QUrl> &files)
+{
+    QMimeData data;
+    data.setUrls(files);
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    if (enter.isAccepted())
+        QCoreApplication::sendEvent(&window, &drop);
+    QCoreApplication::processEvents(); // the picture opens after the drop
+    return drop.isAccepted();
+}
+
+// What opening a picture changes: the picture, the board, the mode and its strip, the
+// menu, and the game setting dialog's lists.
+QVariantList openedState()
+{
+    const ui::Form1 &main = ui::form1();
+    const ui::Form2 &dialog = ui::form2();
+    return {QString::fromStdString(engine::game().ImagePath),
+            int(engine::game().CellCount),
+            int(engine::game().GameMode),
+            main.Label1->isVisible(),
+            main.play->isEnabled() && main.pazzl->isEnabled() && main.Option->isEnabled(),
+            dialog.Dir1->path(),
+            dialog.File1->fileName(),
+            dialog.isVisible()};
 }
 
 } // namespace
@@ -75,19 +105,27 @@ private slots:
     void wholeRunFromStartUp_data()
     {
         QTest::addColumn<int>("side");
-        QTest::addColumn<int>("answer"); // to the failure on level 2
-        QTest::newRow("5 x 5, failure answered Yes: the same puzzle again") << 5 << Yes;
-        QTest::newRow("10 x 10, failure answered No: the puzzle given up") << 10 << No;
+        QTest::addColumn<bool>("commandLine"); // the picture named there, or chosen with F1
+        QTest::addColumn<int>("answer");       // to the failure on level 2
+        QTest::newRow("5 x 5 chosen with F1, failure answered Yes: the same puzzle again")
+            << 5 << false << Yes;
+        QTest::newRow("10 x 10 from the command line, failure answered No: the puzzle given up")
+            << 10 << true << No;
     }
-    // From the splash's own tick: F1 and a picture; F2 scrambles with the progress window up
-    // (a click meanwhile does nothing) and the recorded cells undo it; F3: level 1 solved on
-    // its one move, level 2 failed at its limit.
+    // From the splash's own tick: a picture chosen with F1 or named on the command line opens
+    // alike; F2 scrambles (a click, a drop or a picture from the command line meanwhile does
+    // nothing) and the recorded cells undo it; F3: level 1 solved on its one move, level 2
+    // failed at its limit.
     void wholeRunFromStartUp()
     {
         QFETCH(int, side);
+        QFETCH(bool, commandLine);
         QFETCH(int, answer);
         const int cells = side * side;
         startFreshGame();
+        ui::form2().VScroll1->setValue(side);
+        if (commandLine)
+            ui::form4().PictureToOpen = m_picture;
         QTRY_VERIFY_WITH_TIMEOUT(ui::form1().isVisible(), 5000);
         ui::Form1 &main = ui::form1();
         const engine::GameState &g = engine::game();
@@ -97,28 +135,34 @@ private slots:
             QTest::keyClick(&main, key);
         };
         MessageScript script;
-        press(Qt::Key_F1);
-        ui::form2().Dir1->setPath(m_folder.path());
-        ui::form2().VScroll1->setValue(side);
-        ui::form2().File1->clickFile(QStringLiteral("board.bmp"));
-        QTest::mouseClick(ui::form2().Image1, Qt::LeftButton);
+        if (!commandLine) {
+            press(Qt::Key_F1);
+            ui::form2().Dir1->setPath(m_folder.path());
+            ui::form2().File1->clickFile(QStringLiteral("board.bmp"));
+            QTest::mouseClick(ui::form2().Image1, Qt::LeftButton);
+        }
+        QVariantList opened{m_picture, cells, 0, false, true, m_folder.path(), "board.bmp", false};
+        QTRY_COMPARE(openedState(), opened);
 
-        QList<int> steps;
         QProgressBar *bar = ui::form5().ProgressBar1;
         QObject watcher; // while it lives
+        const QString other = writePicture(m_folder.path(), "other.bmp", Qt::red);
+        bool dropped = true;
         connect(bar, &QProgressBar::valueChanged, &watcher, [&](int step) {
-            steps.append(ui::form5().isVisible() ? step : -step);
             if (step == 1)
-                QTimer::singleShot(0, this, [] { clickCell(0); });
+                QTimer::singleShot(0, this, [&] {
+                    clickCell(0);
+                    dropped = dropOn(main, {QUrl::fromLocalFile(other)});
+                    main.openPicture(other);
+                });
         });
         QSignalSpy delivered(&ui::form1().board(), &board::Board::cellClicked);
         press(Qt::Key_F2);
-        QCOMPARE(bar->maximum(), cells * 3);
-        QList<int> expected;
-        for (int step = 1; step <= cells * 3; ++step)
-            expected.append(step);
-        QCOMPARE(steps, expected);
+        QCOMPARE(bar->value(), cells * 3);
         QCOMPARE(delivered.count(), 1);
+        opened[2] = engine::Mode::Normal;
+        QVERIFY(!dropped);
+        QCOMPARE(openedState(), opened);
         QCOMPARE(entries(g.MoveHistory).size(), cells * 3);
         QVERIFY(g.BoardActive && cellsWithBorder(1) == cells && !ui::form5().isVisible());
         solveByUndoing(script);
@@ -162,7 +206,6 @@ private slots:
     void menuCommandsAskTheirQuestionsAndFitTheWindow_data()
     {
         QTest::addColumn<QList<int>>("outcome");
-        QTest::newRow("pazzl R+") << QList<int>{2, 2600, 1, 1, 1, 0};
         QTest::newRow("pazzl R+, play N+") << QList<int>{1, 0, 75, 2, 0, 0};
         QTest::newRow("pazzl R+, play N-") << QList<int>{2, 2600, 1, 1, 1, 0};
         QTest::newRow("pazzl R+, pazzl R+") << QList<int>{2, 2600, 1, 2, 1, 0};
@@ -197,6 +240,71 @@ private slots:
                              m_creations, main.Label1->isVisible(), ui::form2().isVisible()}),
                  outcome);
         QVERIFY(m_opened.isEmpty() && !platform::programEnding());
+    }
+
+    // A board that would take the window over the screen's edge brings it back just
+    // inside, frame and all; the puzzle strip of a 10 x 10 board of 990-twip cells makes
+    // it wider than the offscreen 800 x 800: it goes to the left edge. Dialogs likewise.
+    void mainWindowStaysOnTheScreen()
+    {
+        ui::Form1 &main = ui::form1();
+        const QRect area = main.screen()->availableGeometry();
+        engine::game().CellSize = "990";
+        main.board().setTemplateCellSize(990, 990);
+        QVERIFY(buildBoard(m_picture, 3));
+        main.move(area.bottomRight() - main.frameGeometry().bottomRight() + main.pos());
+        QVERIFY(buildBoard(m_picture, 10));
+        QCOMPARE(main.frameGeometry().bottomRight(), area.bottomRight());
+        const QPoint moved = main.frameGeometry().topLeft();
+        MessageScript script;
+        script.then(Yes);
+        engine::pazzl_Click();
+        QCOMPARE(main.frameGeometry().topLeft(), QPoint(area.left(), moved.y()));
+        ui::form2().move(area.bottomRight()); // a dialog is brought back when it is shown
+        main.arrange_Click();
+        QTRY_COMPARE(ui::form2().frameGeometry().bottomRight(), area.bottomRight());
+    }
+
+    // A picture dropped on the window in puzzle mode, with the dialog's grid side at 4:
+    // a picture opens as "GameSetting", a click on the file and OK open it; anything
+    // else gets the dialog's message naming the file and changes nothing.
+    void droppedFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a PNG, upper-case name") << "photo.PNG" << true;
+        QTest::newRow("a JPEG named .jpeg") << "photo.jpeg" << true;
+        QTest::newRow("a damaged GIF") << "broken.gif" << false;
+        QTest::newRow("a FIFO named as a picture") << "pipe.jpg" << false;
+        QTest::newRow("a picture named as text") << "picture.txt" << false;
+    }
+    void droppedFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, opens);
+        const QString folder = m_folder.filePath(QTest::currentDataTag());
+        const QString path = folder + '/' + name;
+        QVERIFY(QDir().mkpath(folder) && QFile::copy(m_picture, folder + "/picture.txt"));
+        if (name.startsWith("pipe"))
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else if (name.startsWith("broken"))
+            QVERIFY(QFile(path).open(QIODevice::WriteOnly) && QFile::resize(path, 100));
+        else if (!name.endsWith("txt"))
+            QVERIFY(QImage(m_picture).save(path));
+        QVERIFY(buildBoard(m_picture, 5));
+        MessageScript script;
+        script.then(Yes);
+        engine::pazzl_Click();
+        ui::form2().VScroll1->setValue(4);
+        const QVariantList before = openedState();
+        QVERIFY(dropOn(ui::form1(), {QUrl::fromLocalFile(path)}));
+        QCOMPARE(script.asked.size(), opens ? 1 : 2);
+        if (opens)
+            QCOMPARE(openedState(), (QVariantList{path, 16, 0, false, true, folder, name, false}));
+        else
+            QCOMPARE(openedState(), before);
+        QCOMPARE(script.asked.last().prompt.startsWith("画像を読み込めませんでした。\r\n" + path),
+                 !opens);
     }
 
     // Mended: the game setting dialog's OK pressed during a creation rebuilt the board
@@ -243,56 +351,7 @@ private slots:
         QVERIFY(!platform::programEnding() && engine::game().BoardActive);
         QCOMPARE(ui::form1().Label1->caption(), TaskText.arg(32766).arg(32766));
     }
-
-    // At the fifth of the 300 steps of a 10 x 10 scramble: the creation stops there, nothing
-    // after it activates the board, and the program exits with status 0.
-    void endingTheProgramDuringACreationExitsCleanly_data()
-    {
-        QTest::addColumn<QByteArray>("mode");
-        QTest::newRow("main window closed") << QByteArray("close");
-        QTest::newRow("EndGmae answered Yes") << QByteArray("end");
-    }
-    void endingTheProgramDuringACreationExitsCleanly()
-    {
-        QFETCH(QByteArray, mode);
-        QProcess child;
-        qputenv(ChildMode, mode);
-        child.start(QCoreApplication::applicationFilePath(), {});
-        qunsetenv(ChildMode);
-        QVERIFY(child.waitForFinished(60000));
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(child.exitCode() == 0, child.readAllStandardError().constData());
-        QCOMPARE(child.readAllStandardOutput().trimmed(),
-                 QByteArray("progress 5 active 0 ending 1"));
-    }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    if (!qEnvironmentVariableIsSet(ChildMode)) {
-        TestPlay test;
-        return QTest::qExec(&test, argc, argv);
-    }
-    // The child copy: ends the program during a scramble as asked, prints how far it got.
-    QTemporaryDir folder;
-    startFreshGame();
-    openMainWindow();
-    buildBoard(writePicture(folder.path()), 10);
-    platform::setMessageBoxResponder([](const platform::MessageBoxRequest &) { return Yes; });
-    QProgressBar *bar = ui::form5().ProgressBar1;
-    QObject::connect(bar, &QProgressBar::valueChanged, bar, [](int step) {
-        if (step == 5 && qgetenv(ChildMode) == "close")
-            QTimer::singleShot(0, &ui::form1(), &QWidget::close);
-        else if (step == 5)
-            QTimer::singleShot(0, ui::form1().END, &QAction::trigger);
-    });
-    ui::form1().play->setEnabled(true);
-    QTimer::singleShot(0, ui::form1().play, &QAction::trigger);
-    const int status = QApplication::exec();
-    std::printf("progress %d active %d ending %d\n", bar->value(), int(engine::game().BoardActive),
-                int(platform::programEnding()));
-    return status;
-}
-
+QTEST_MAIN(TestPlay)
 #include "test_play.moc"
