@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHash>
 #include <QMimeData>
+#include <QProcess>
 #include <QProgressBar>
 #include <QScreen>
 #include <QSignalSpy>
@@ -20,6 +21,8 @@
 #include "random.h"
 #include "web.h"
 
+#include <cstdio>
+
 #include <sys/stat.h>
 
 using namespace gamedriver;
@@ -27,6 +30,7 @@ using namespace platform::MsgBoxAnswer;
 
 namespace {
 
+const char *const ChildMode = "TOVIK2_TEST_PLAY_CHILD";
 const QString Complete = QStringLiteral("This puzzle complete!!");
 // The questions, by the letters the mode table gives them.
 const QHash<QChar, QString> Questions = {
@@ -351,7 +355,58 @@ private slots:
         QVERIFY(!platform::programEnding() && engine::game().BoardActive);
         QCOMPARE(ui::form1().Label1->caption(), TaskText.arg(32766).arg(32766));
     }
+
+    // Pins a mended fault: ending the program while a creation lets events run used to go
+    // on into destroyed windows. At the fifth of the 300 steps of a 10 x 10 scramble the
+    // creation stops there, nothing after it activates the board, and the program exits
+    // with status 0.
+    void endingTheProgramDuringACreationExitsCleanly_data()
+    {
+        QTest::addColumn<QByteArray>("mode");
+        QTest::newRow("main window closed") << QByteArray("close");
+        QTest::newRow("EndGmae answered Yes") << QByteArray("end");
+    }
+    void endingTheProgramDuringACreationExitsCleanly()
+    {
+        QFETCH(QByteArray, mode);
+        QProcess child;
+        qputenv(ChildMode, mode);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        qunsetenv(ChildMode);
+        QVERIFY(child.waitForFinished(60000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(child.exitCode() == 0, child.readAllStandardError().constData());
+        QCOMPARE(child.readAllStandardOutput().trimmed(),
+                 QByteArray("progress 5 active 0 ending 1"));
+    }
 };
 
-QTEST_MAIN(TestPlay)
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    if (!qEnvironmentVariableIsSet(ChildMode)) {
+        TestPlay test;
+        return QTest::qExec(&test, argc, argv);
+    }
+    // The child copy: ends the program during a scramble as asked, prints how far it got.
+    QTemporaryDir folder;
+    startFreshGame();
+    openMainWindow();
+    buildBoard(writePicture(folder.path()), 10);
+    platform::setMessageBoxResponder([](const platform::MessageBoxRequest &) { return Yes; });
+    QProgressBar *bar = ui::form5().ProgressBar1;
+    QObject::connect(bar, &QProgressBar::valueChanged, bar, [](int step) {
+        if (step == 5 && qgetenv(ChildMode) == "close")
+            QTimer::singleShot(0, &ui::form1(), &QWidget::close);
+        else if (step == 5)
+            QTimer::singleShot(0, ui::form1().END, &QAction::trigger);
+    });
+    ui::form1().play->setEnabled(true);
+    QTimer::singleShot(0, ui::form1().play, &QAction::trigger);
+    const int status = QApplication::exec();
+    std::printf("progress %d active %d ending %d\n", bar->value(), int(engine::game().BoardActive),
+                int(platform::programEnding()));
+    return status;
+}
+
 #include "test_play.moc"
