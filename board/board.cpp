@@ -191,6 +191,7 @@ bool Board::BuildBoard()
     }
 
     m_mask = std::move(mask);
+    m_picture = std::move(picture.image);
     m_cellPictures.clear();
     DrawBoard();
     return true;
@@ -224,7 +225,8 @@ void Board::drawWholePicture()
     }
 }
 
-// Each right-way cell shows the complete picture shrunk to its inner area.
+// Each right-way cell is cleared to its back colour and shows the complete picture
+// shrunk to its inner area; where the picture is transparent the back colour shows.
 void Board::drawPictureInEveryCell()
 {
     const engine::GameState &g = engine::game();
@@ -233,10 +235,8 @@ void Board::drawPictureInEveryCell()
         if (g.CellState(k)) {
             cell->Cls();
             cell->setBackColor(platform::ScrollBarColor);
-            QImage &surface = cell->image();
-            const QImage &picture = cellPicture(surface.size());
-            platform::BitBlt(surface, 0, 0, picture.width(), picture.height(), picture, 0, 0);
-            cell->update();
+            cell->PaintPicture(cellPicture(cell->image().size()), 0, 0, cell->ScaleWidth(),
+                               cell->ScaleHeight());
         } else {
             cell->setBackColor(platform::ButtonFace);
         }
@@ -249,12 +249,13 @@ const QImage &Board::cellPicture(const QSize &innerSize)
         if (picture.size() == innerSize)
             return picture;
     }
-    if (m_mask.isNull() || innerSize.isEmpty()) {
+    if (m_picture.isNull() || innerSize.isEmpty()) {
         static const QImage none;
         return none;
     }
-    m_cellPictures.push_back(
-        m_mask.scaled(innerSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QImage shrunk = m_picture.scaled(innerSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_cellPictures.push_back(shrunk.convertToFormat(
+        shrunk.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32));
     return m_cellPictures.back();
 }
 

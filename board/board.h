@@ -129,8 +129,11 @@ private:
     TemplatePlace m_template;
     CellGrid m_grid;
     QImage m_mask;
+    // The picture as decoded for Mask, transparency and all, which the per-cell method
+    // paints over each cell.
+    QImage m_picture;
     // The complete picture shrunk to a cell's inner area, per inner size (with and
-    // without frames), made from Mask once and reused by every redraw.
+    // without frames), made once and reused by every redraw.
     std::vector<QImage> m_cellPictures;
     // Clicks of cells being delivered right now: a cell whose click is on the
     // stack must outlive it.

@@ -243,6 +243,36 @@ private slots:
         QVERIFY(m_asked.isEmpty());
     }
 
+    void transparentPictureShowsWhatLiesBehindIt_data()
+    {
+        QTest::addColumn<bool>("whole");
+        QTest::addColumn<QRgb>("left");  // of the top-right cell
+        QTest::addColumn<QRgb>("right"); // of the top-right cell
+        const QRgb maskBack = platform::systemColor(5).rgb();
+        QTest::newRow("whole picture: Mask's back colour") << true << maskBack << maskBack;
+        QTest::newRow("per cell: the cell's cleared colour")
+            << false << qRgb(255, 0, 0) << platform::systemColor(0).rgb();
+    }
+
+    // Mended: in the per-cell method the transparent parts showed Mask's white.
+    void transparentPictureShowsWhatLiesBehindIt()
+    {
+        QFETCH(bool, whole);
+        QFETCH(QRgb, left);
+        QFETCH(QRgb, right);
+        QImage picture(12, 12, QImage::Format_ARGB32);
+        picture.fill(Qt::transparent);
+        for (int p = 0; p < 72; ++p)
+            picture.setPixel(p % 6, p / 6, qRgb(255, 0, 0)); // the left half red
+        const QString path = m_dir.filePath("half.gif");
+        QVERIFY(gifwriter::write(path, picture));
+        Rig rig;
+        rig.whole = whole;
+        QVERIFY(build(rig, 3, 495, path));
+        const QImage cell = rig.board.Picture1(2)->grab().toImage();
+        QCOMPARE(QList({cell.pixel(4, 16), cell.pixel(28, 16)}), QList({left, right}));
+    }
+
     void brokenPictureChangesNothing_data()
     {
         QTest::addColumn<QString>("fileName"); // none: no picture chosen
