@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include "colors.h"
@@ -32,6 +33,15 @@ bool showsOnly(const platform::PictureBox *box, const QColor &colour)
 void click(QWidget *control)
 {
     QTest::mouseClick(control, Qt::LeftButton);
+}
+
+// A file of the game setting dialog's list clicked with the mouse.
+void clickFile(const QString &name)
+{
+    platform::FileListBox *list = ui::form2().File1;
+    const QListWidgetItem *item = list->findItems(name, Qt::MatchExactly).value(0);
+    QVERIFY(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
 }
 
 // "GameSetting" opened at the folder; with a file name, that file clicked and OK pressed.
@@ -112,6 +122,27 @@ private slots:
         click(dialog.Image1);
         QCOMPARE(QString::fromStdString(engine::game().ImagePath), blue);
         QCOMPARE(ui::form1().board().cellControls(), 25);
+    }
+
+    // Mended: a click on the file already selected did nothing, so after a Cancel the
+    // preview could show another picture than the one OK would build.
+    void clickOnTheSelectedFileShowsItAgain()
+    {
+        const QString blue = writePicture(m_folder.path(), "blue.bmp", Qt::blue);
+        chooseIn(m_folder.path(), "red.bmp");
+        ui::form1().arrange_Click();
+        ui::Form2 &dialog = ui::form2();
+        QSignalSpy clicks(dialog.File1, &platform::FileListBox::Click);
+        clickFile("blue.bmp");
+        QCOMPARE(clicks.size(), 1);
+        click(dialog.Image2);
+        ui::form1().arrange_Click(); // the preview shows the picture in use again
+        QVERIFY(showsOnly(dialog.Picture1, Qt::red));
+        dialog.SelectedPath.clear();
+        clickFile("blue.bmp");
+        QCOMPARE(clicks.size(), 2);
+        QCOMPARE(dialog.SelectedPath, blue);
+        QVERIFY(showsOnly(dialog.Picture1, Qt::blue));
     }
 
     void cancelAfterMovingTheScrollBarBuildsNothingButTheNextBuildUsesIt()
