@@ -2,12 +2,15 @@
 // real controls from a freshly started game; message boxes are answered by a script.
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
 #include <QPointer>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include "colors.h"
 #include "filelists.h"
@@ -16,9 +19,13 @@
 #include "gamedriver.h"
 #include "label.h"
 #include "messagescript.h"
+#include "web.h"
 
 using namespace gamedriver;
 using platform::MsgBoxAnswer::Yes;
+
+using Route = std::function<void()>;
+Q_DECLARE_METATYPE(Route)
 
 namespace {
 
@@ -42,6 +49,14 @@ void clickFile(const QString &name)
     const QListWidgetItem *item = list->findItems(name, Qt::MatchExactly).value(0);
     QVERIFY(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+}
+
+// What the window system sends a window whose close box the player presses.
+void pressCloseBox(QWidget *window)
+{
+    QCloseEvent close;
+    QSpontaneKeyEvent::setSpontaneous(&close);
+    qApp->notify(window, &close); // sendEvent would make it the program's own
 }
 
 // "GameSetting" opened at the folder; with a file name, that file clicked and OK pressed.
@@ -68,6 +83,7 @@ class TestDialogs : public QObject
 private slots:
     void init()
     {
+        m_script.install();
         m_script.asked.clear();
         m_script.answers.clear();
         startFreshGame();
@@ -245,6 +261,86 @@ private slots:
         QCOMPARE(dialog.VScroll1->value(), 540);
         QCOMPARE(dialog.Picture2[0]->backColor(), platform::ColorValue(16777215));
         QCOMPARE(dialog.Picture2[4]->backColor(), platform::ColorValue(255));
+    }
+
+    // Each Yes/No question of the game, reached through the real windows; the questions
+    // on the way are answered Yes.
+    void yesNoQuestionsWaitForYesOrNo_data()
+    {
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<Route>("route");
+        const QString folder = m_folder.path();
+        const auto choose = [folder] { chooseIn(folder, "red.bmp"); };
+        const auto trigger = [](QAction *ui::Form1::*item) { (ui::form1().*item)->trigger(); };
+        QTest::newRow("EndGmae") << "終了しますか？" << Route([=] { trigger(&ui::Form1::END); });
+        QTest::newRow("Web page") << "Wendrixのホームページへ行きますが\nよろしいですか？"
+                                  << Route([=] { trigger(&ui::Form1::web); });
+        QTest::newRow("Option's OK") << "初期化されますがよろしいですか？" << Route([=] {
+            choose();
+            trigger(&ui::Form1::Option);
+            click(ui::form6().Image1);
+        });
+        QTest::newRow("PazzlMode") << "パズルを最初からはじめますが\nよろしいですか?" << Route([=] {
+            choose();
+            trigger(&ui::Form1::pazzl);
+        });
+        QTest::newRow("PazzlMode in normal mode")
+            << "ノーマルモードを終了して\nパズルモードにしますか？" << Route([=] {
+                   choose();
+                   trigger(&ui::Form1::play);
+                   trigger(&ui::Form1::pazzl);
+               });
+        QTest::newRow("NormalMode in puzzle mode")
+            << "パズルモードを終了して\nノーマルモードにしますか？" << Route([=] {
+                   choose();
+                   trigger(&ui::Form1::pazzl);
+                   trigger(&ui::Form1::play);
+               });
+        QTest::newRow("the one move of level 1 spent on another cell")
+            << "This puzzle failed!!\nTry again?" << Route([=] {
+                   choose();
+                   trigger(&ui::Form1::pazzl);
+                   clickCell(engine::game().MoveHistory(1) % 25);
+               });
+    }
+
+    // Mended: Escape answered No, which on "This puzzle failed!!" gave the run up by
+    // accident. Escape and the close box now leave a Yes/No question open.
+    void yesNoQuestionsWaitForYesOrNo()
+    {
+        QFETCH(QString, question);
+        QFETCH(Route, route);
+        platform::setMessageBoxResponder({}); // the real boxes
+        platform::setWebOpener([](const QUrl &) {});
+        QStringList seen;
+        QTimer boxWatch;
+        boxWatch.callOnTimeout([&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible())
+                return;
+            QAbstractButton *yes = box->button(QMessageBox::Yes);
+            QAbstractButton *no = box->button(QMessageBox::No);
+            if (!yes || !no) { // not a question: fail rather than hang
+                seen << "unexpected: " + box->text();
+                box->buttons().value(0)->click();
+            } else if (box->text() != question) {
+                yes->click();
+            } else {
+                QWidget *focused = box->focusWidget() ? box->focusWidget() : box;
+                QTest::keyClick(focused, Qt::Key_Escape);
+                seen << QString("after Escape: %1").arg(box->isVisible() ? "open" : "closed");
+                pressCloseBox(box);
+                seen
+                    << QString("after the close box: %1").arg(box->isVisible() ? "open" : "closed");
+                no->click();
+            }
+        });
+        boxWatch.start(0);
+        route();
+        platform::setWebOpener({});
+        QCOMPARE(seen, QStringList({"after Escape: open", "after the close box: open"}));
+        QCOMPARE(int(engine::game().MsgAnswer), int(platform::MsgBoxAnswer::No));
+        QVERIFY(!platform::programEnding() && ui::form1().isVisible());
     }
 
     void aboutShowsTheTitleVersionAndTheHistory()
