@@ -46,6 +46,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     nameTheProgram();
     QApplication::setDesktopFileName(QStringLiteral("tovik2"));
+    // Each window is named by its own caption: with an empty display name Qt neither adds
+    // the program's name to every title nor puts it into an empty one (the progress
+    // window's caption is empty).
+    QApplication::setApplicationDisplayName(QStringLiteral(""));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tovik2.ico")));
 
     ui::connectGameToWindows();

@@ -14,6 +14,7 @@
 #include "fonts.h"
 #include "label.h"
 #include "twips.h"
+#include "windowicon.h"
 
 namespace board {
 namespace {
@@ -39,6 +40,7 @@ Form5::Form5(QWidget *parent) : platform::PictureBox(parent)
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     setWindowTitle(QString());
+    setWindowIcon(platform::noWindowIcon());
     setBorderStyle(1);
     setBackColor(Grey);
     setFixedSize(platform::toPixels(ClientWidth) + 2 * FramePixels,

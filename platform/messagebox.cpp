@@ -116,7 +116,7 @@ int askPlayer(const QString &prompt, int style, const QString &title)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
+    box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
     box.setIcon(icon(style));
     // Prompts are plain text: a "<" in a file name must not turn them into markup.
     box.setTextFormat(Qt::PlainText);

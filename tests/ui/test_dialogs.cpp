@@ -15,6 +15,7 @@
 #include "colors.h"
 #include "filelists.h"
 #include "form3.h"
+#include "form5.h"
 #include "form6.h"
 #include "gamedriver.h"
 #include "label.h"
@@ -341,6 +342,19 @@ private slots:
         QCOMPARE(seen, QStringList({"after Escape: open", "after the close box: open"}));
         QCOMPARE(int(engine::game().MsgAnswer), int(platform::MsgBoxAnswer::No));
         QVERIFY(!platform::programEnding() && ui::form1().isVisible());
+    }
+
+    // The game sets its icon for the whole program, yet only the windows whose layout
+    // gives them the icon carry it.
+    void onlyTheWindowsLaidOutWithTheIconCarryIt()
+    {
+        QApplication::setWindowIcon(QIcon(":/pictures/tovik2.ico"));
+        QList<bool> carried;
+        for (QWidget *window : QList<QWidget *>{&ui::form1(), &ui::form2(), &ui::form3(),
+                                                &ui::form4(), &ui::form5(), &ui::form6()})
+            carried << !window->windowIcon().pixmap(32).isNull();
+        QApplication::setWindowIcon(QIcon());
+        QCOMPARE(carried, (QList<bool>{true, false, true, false, false, true}));
     }
 
     void aboutShowsTheTitleVersionAndTheHistory()
