@@ -344,6 +344,22 @@ private slots:
         QVERIFY(!platform::programEnding() && ui::form1().isVisible());
     }
 
+    // Mended: the second line of the cell size's caption was cut off at its foot.
+    void cellSizeCaptionShowsBothLines()
+    {
+        platform::Label *label = ui::form6().Label1;
+        const int shown = ui::form6().VScroll1->y() - label->y(); // the scroll bar lies below
+        label->resize(label->width(), 3 * label->height());       // room for whatever would spill
+        const QImage image = label->grab().toImage();
+        int lastInkRow = -1;
+        for (int p = 0; p < image.width() * image.height(); ++p) {
+            if (image.pixelColor(p % image.width(), p / image.width()).lightness() < 128)
+                lastInkRow = p / image.width();
+        }
+        QVERIFY2(lastInkRow >= label->fontInfo().pixelSize() && lastInkRow < shown,
+                 qPrintable(QString::number(lastInkRow)));
+    }
+
     // The game sets its icon for the whole program, yet only the windows whose layout
     // gives them the icon carry it.
     void onlyTheWindowsLaidOutWithTheIconCarryIt()
@@ -386,7 +402,9 @@ private slots:
             for (int x = 0; x < label.width(); ++x)
                 lastTextRow = label.pixelColor(x, y).lightness() < 128 ? y : lastTextRow;
         }
-        QVERIFY(lastTextRow >= 300 && lastTextRow < 300 + ui::form3().Picture1->height());
+        const int shown = ui::form3().Label2->parentWidget()->height(); // inside the frame
+        QVERIFY2(lastTextRow >= 300 && lastTextRow < 300 + shown,
+                 qPrintable(QString::number(lastTextRow)));
     }
 
     void aboutClosed_data()
