@@ -27,10 +27,8 @@ inline QByteArray encode(const QImage &picture)
         const QRgb pixel = picture.pixel(i % width, i / width);
         if (i % 100 == 0)
             codes += char(128);
-        codes +=
-            qAlpha(pixel) < 128
-                ? char(0)
-                : char((qRed(pixel) >> 6) << 5 | (qGreen(pixel) >> 5) << 2 | qBlue(pixel) >> 6);
+        const int code = (qRed(pixel) >> 6) << 5 | (qGreen(pixel) >> 5) << 2 | qBlue(pixel) >> 6;
+        codes += char(qAlpha(pixel) < 128 ? 0 : code);
     }
     codes += char(129);
     for (qsizetype at = 0; at < codes.size(); at += 255)

@@ -106,7 +106,6 @@ private slots:
         const QStringList ok{"NoIcon", "OK"}, yesNo{"NoIcon", "&Yes", "&No"};
         QTest::newRow("OK") << 0 << "OK" << 1 << ok;
         QTest::newRow("Yes") << 4 << "&Yes" << 6 << yesNo;
-        QTest::newRow("No") << 4 << "&No" << 7 << yesNo;
         QTest::newRow("warning") << 48 << "OK" << 1 << QStringList{"Warning", "OK"};
         const QStringList cancelTryContinue{"NoIcon", "&Continue", "Cancel", "&Try Again"};
         QTest::newRow("Continue") << 6 << "&Continue" << 11 << cancelTryContinue;

@@ -19,7 +19,7 @@ public:
     MessageScript(const MessageScript &) = delete;
     MessageScript &operator=(const MessageScript &) = delete;
 
-    // Answers the message boxes from here on, also after a test has let the real ones show.
+    // Answers from here on; again after a test has let the real boxes show.
     void install()
     {
         platform::setMessageBoxResponder([this](const platform::MessageBoxRequest &request) {
