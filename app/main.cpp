@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QIcon>
 
 #include "events.h"
 #include "form4.h"
@@ -65,6 +66,11 @@ int main(int argc, char *argv[])
     nameTheProgram();
     // The desktop entry, the icon and the metainfo all carry this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(TOVIK2_APP_ID));
+    // Each window is named by its own caption: with an empty display name Qt neither adds
+    // the program's name to every title nor puts it into an empty one (the progress
+    // window's caption is empty).
+    QApplication::setApplicationDisplayName(QStringLiteral(""));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tovik2.ico")));
 
     ui::connectGameToWindows();
     platform::guarded(engine::Main);

@@ -6,10 +6,15 @@
 // outer Width is the width of the Qt client area the cells live on. The window frame
 // the game was laid out for put the client area 40 twips to the right of the origin
 // the cells are measured from, which is why the game sets element 0's Left to
-// (W - X) / 2 - 40. So a cell with the game's Left L and Top T is drawn at client
-// pixel x = toPixels(L + 40), y = toPixels(T). When the window is exactly as wide as
-// the grid (W == X) the grid fills the client area edge to edge and no cell is cut
-// off; when the window comes out wider, the grid is centred in it.
+// (W - X) / 2 - 40. So a control with the game's Left L and Top T is drawn at client
+// pixel x = toPixels(L + 40), y = toPixels(T).
+//
+// The cells themselves are whole pixels: a cell size that is no multiple of 15 twips
+// (500 is 33.3 pixels) is snapped to the nearest pixel, and that snapped size is the
+// pitch of the grid, in the window and in Mask alike, so the cells meet without a seam
+// at every size. The grid can then be a few pixels narrower than the window, which is
+// sized from the cell size in twips; it is centred in it, as it is in a window that
+// comes out wider than asked for.
 
 #include "board.h"
 
@@ -17,8 +22,6 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QString>
-
-#include <cmath>
 
 #include "blockcopy.h"
 #include "colors.h"
@@ -58,11 +61,6 @@ double cellSizeTwips()
     return QString::fromStdString(engine::game().CellSize).toDouble();
 }
 
-int nearest(double value)
-{
-    return static_cast<int>(std::lround(value));
-}
-
 QString loadFailurePrompt(const QString &path, const QString &reason)
 {
     QString prompt = QStringLiteral("画像を読み込めませんでした。") +
@@ -75,9 +73,8 @@ QString loadFailurePrompt(const QString &path, const QString &reason)
 
 // Mask as the cells copy from it: the picture stretched over the whole buffer, and
 // where the picture is transparent, Mask's own back colour (system colour 5).
-QImage maskFrom(const QImage &picture, int side)
+QImage maskFrom(const QImage &picture, const QSize &size)
 {
-    const QSize size(side, side);
     if (picture.size() == size && !picture.hasAlphaChannel())
         return picture.convertToFormat(QImage::Format_RGB32);
     QImage mask(size, QImage::Format_RGB32);
@@ -103,6 +100,11 @@ private:
 
 } // namespace
 
+QPoint clientPixel(double left, double top)
+{
+    return {platform::toPixels(left + ClientOffsetX), platform::toPixels(top)};
+}
+
 Board::Board(BoardHost &host, BoardSettings &settings, QObject *parent)
     : QObject(parent), m_host(host), m_settings(settings)
 {
@@ -112,8 +114,9 @@ Board::Board(BoardHost &host, BoardSettings &settings, QObject *parent)
     first->setFont(platform::layoutFont(QString::fromUtf8(CellFont), CellFontPoints));
     first->setBorderStyle(0);
     m_cells.push_back(first);
-    m_places.push_back({TemplateLeft, TemplateTop, TemplateSide, TemplateSide});
-    placeCell(0, TemplateLeft, TemplateTop);
+    m_template.width = TemplateSide;
+    m_template.height = TemplateSide;
+    placeTemplate(TemplateLeft, TemplateTop);
     first->hide();
 }
 
@@ -133,32 +136,32 @@ bool Board::BuildBoard()
     // Decode before anything changes: a picture that cannot be read leaves the
     // board, the window and the game state exactly as they were. Mask is N cells of
     // whole pixels a side, so the picture is decoded straight to that size.
-    const double cellSize = cellSizeTwips();
-    const int side = m_settings.gridSide();
-    const int maskSide = side * platform::toPixels(cellSize);
+    CellGrid grid;
+    grid.columns = m_settings.gridSide();
+    grid.pitch = QSize(platform::toPixels(m_template.width), platform::toPixels(m_template.height));
     const QString path = QString::fromStdString(g.ImagePath);
-    platform::LoadedPicture picture = platform::LoadPicture(path, QSize(maskSide, maskSide));
+    platform::LoadedPicture picture = platform::LoadPicture(path, grid.size());
     if (!picture.ok()) {
         g.MsgAnswer = platform::MsgBox(loadFailurePrompt(path, picture.reason),
                                        platform::MsgBoxStyle::Exclamation, loadErrorTitle);
         return false;
     }
-    QImage mask = maskFrom(picture.image, maskSide);
+    QImage mask = maskFrom(picture.image, grid.size());
 
     m_settings.hideSettings();
 
     while (m_cells.size() > 1) {
         retireCell(m_cells.back());
         m_cells.pop_back();
-        m_places.pop_back();
     }
 
-    g.GridCols = side;
-    g.GridRows = side;
+    g.GridCols = grid.columns;
+    g.GridRows = grid.columns;
     g.CellCount = g.GridRows * g.GridCols;
     g.BoardActive = false;
     g.CellState.redim(1, g.CellCount);
 
+    const double cellSize = cellSizeTwips();
     const double allowance =
         (cellSize > NarrowCellSize || g.GridRows != 3) ? HeightAllowance : NarrowHeightAllowance;
     PictureBox *first = m_cells.front();
@@ -166,33 +169,29 @@ bool Board::BuildBoard()
     m_host.setOuterHeight(static_cast<float>(cellSize * int(g.GridRows) + allowance));
     m_host.setOuterWidth(static_cast<float>(cellSize * int(g.GridCols)));
     m_host.windowFitted();
-    const double gridWidth = cellSize * int(g.GridCols);
 
-    const double width = m_host.outerWidth();
-    const double firstLeft = (width - gridWidth) / 2 - ClientOffsetX;
-    const double firstTop = 0;
-    placeCell(0, firstLeft, firstTop);
+    const double gridWidth = platform::toTwips(grid.size().width());
+    placeTemplate((m_host.outerWidth() - gridWidth) / 2 - ClientOffsetX, 0);
+    grid.origin = first->pos();
+    m_grid = grid;
     first->setBorderStyle(0);
     first->show();
     g.CellState(1) = true;
 
-    const int columns = g.GridCols;
-    const double pitchX = m_places.front().width;
-    const double pitchY = m_places.front().height;
     for (int i = 1; i < g.CellCount; ++i) {
         PictureBox *cell = newCell(i);
         cell->setBackColor(first->backColor());
         cell->setForeColor(first->foreColor());
         cell->setFont(first->font());
         m_cells.push_back(cell);
-        m_places.push_back({0, 0, pitchX, pitchY});
         g.CellState(i + 1) = true;
-        placeCell(i, firstLeft + (i % columns) * pitchX, firstTop + (i / columns) * pitchY);
+        cell->setGeometry(QRect(grid.origin + grid.block(i), grid.pitch));
         cell->setBorderStyle(0);
         cell->show();
     }
 
     m_mask = std::move(mask);
+    m_picture = std::move(picture.image);
     m_cellPictures.clear();
     DrawBoard();
     emit built();
@@ -208,37 +207,28 @@ void Board::DrawBoard()
     emit drawn();
 }
 
-// Each right-way cell shows its own block of Mask. The block size and the offsets are
-// rounded from the exact cell size in pixels, so with a fractional size the offsets
-// are not multiples of the block size.
+// Each right-way cell shows its own block of Mask, one pitch square at the cell's place
+// in the grid.
 void Board::drawWholePicture()
 {
     const engine::GameState &g = engine::game();
-    const double c = cellSizeTwips() / platform::TwipsPerPixelX;
-    const int w = nearest(c);
-    platform::Integer column = 0;
-    platform::Integer row = 0;
     for (int k = 1; k <= g.CellCount; ++k) {
         PictureBox *cell = Picture1(k - 1);
         if (g.CellState(k)) {
             cell->Cls();
             cell->setBackColor(platform::ScrollBarColor);
-            platform::BitBlt(cell->image(), 0, 0, w, w, m_mask, nearest(c * int(column)),
-                             nearest(c * int(row)));
+            const QPoint block = m_grid.block(k - 1);
+            platform::BitBlt(cell->image(), 0, 0, m_grid.pitch.width(), m_grid.pitch.height(),
+                             m_mask, block.x(), block.y());
             cell->update();
         } else {
             cell->setBackColor(platform::ButtonFace);
         }
-        if (k % int(g.GridCols) == 0) {
-            column = 0;
-            row += 1;
-        } else {
-            column += 1;
-        }
     }
 }
 
-// Each right-way cell shows the complete picture shrunk to its inner area.
+// Each right-way cell is cleared to its back colour and shows the complete picture
+// shrunk to its inner area; where the picture is transparent the back colour shows.
 void Board::drawPictureInEveryCell()
 {
     const engine::GameState &g = engine::game();
@@ -247,10 +237,8 @@ void Board::drawPictureInEveryCell()
         if (g.CellState(k)) {
             cell->Cls();
             cell->setBackColor(platform::ScrollBarColor);
-            QImage &surface = cell->image();
-            const QImage &picture = cellPicture(surface.size());
-            platform::BitBlt(surface, 0, 0, picture.width(), picture.height(), picture, 0, 0);
-            cell->update();
+            cell->PaintPicture(cellPicture(cell->image().size()), 0, 0, cell->ScaleWidth(),
+                               cell->ScaleHeight());
         } else {
             cell->setBackColor(platform::ButtonFace);
         }
@@ -263,12 +251,13 @@ const QImage &Board::cellPicture(const QSize &innerSize)
         if (picture.size() == innerSize)
             return picture;
     }
-    if (m_mask.isNull() || innerSize.isEmpty()) {
+    if (m_picture.isNull() || innerSize.isEmpty()) {
         static const QImage none;
         return none;
     }
-    m_cellPictures.push_back(
-        m_mask.scaled(innerSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QImage shrunk = m_picture.scaled(innerSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    m_cellPictures.push_back(shrunk.convertToFormat(
+        shrunk.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32));
     return m_cellPictures.back();
 }
 
@@ -277,18 +266,6 @@ PictureBox *Board::Picture1(int index) const
     if (index < 0 || index >= cellControls())
         throw platform::RuntimeError(platform::ErrorNumber::SubscriptOutOfRange);
     return m_cells[static_cast<std::size_t>(index)];
-}
-
-double Board::cellLeft(int index) const
-{
-    Picture1(index);
-    return m_places[static_cast<std::size_t>(index)].left;
-}
-
-double Board::cellTop(int index) const
-{
-    Picture1(index);
-    return m_places[static_cast<std::size_t>(index)].top;
 }
 
 void Board::setCellBorders(int borderStyle)
@@ -304,20 +281,19 @@ int Board::firstCellBorderStyle() const
 
 void Board::setTemplateCellSize(double width, double height)
 {
-    CellPlace &place = m_places.front();
-    place.width = width;
-    place.height = height;
-    placeCell(0, place.left, place.top);
+    m_template.width = width;
+    m_template.height = height;
+    placeTemplate(m_template.left, m_template.top);
 }
 
 double Board::templateCellWidth() const
 {
-    return m_places.front().width;
+    return m_template.width;
 }
 
 double Board::templateCellHeight() const
 {
-    return m_places.front().height;
+    return m_template.height;
 }
 
 PictureBox *Board::newCell(int index)
@@ -331,14 +307,13 @@ PictureBox *Board::newCell(int index)
     return cell;
 }
 
-void Board::placeCell(int index, double left, double top)
+void Board::placeTemplate(double left, double top)
 {
-    CellPlace &place = m_places[static_cast<std::size_t>(index)];
-    place.left = left;
-    place.top = top;
-    m_cells[static_cast<std::size_t>(index)]->setGeometry(
-        platform::toPixels(left + ClientOffsetX), platform::toPixels(top),
-        platform::toPixels(place.width), platform::toPixels(place.height));
+    m_template.left = left;
+    m_template.top = top;
+    m_cells.front()->setGeometry(
+        QRect(clientPixel(left, top),
+              QSize(platform::toPixels(m_template.width), platform::toPixels(m_template.height))));
 }
 
 // A build can run inside the click handler of one of the old cells (a command run

@@ -7,6 +7,8 @@
 
 #include <QImage>
 #include <QObject>
+#include <QPoint>
+#include <QSize>
 
 #include <vector>
 
@@ -42,6 +44,29 @@ public:
     virtual void windowFitted() {}
 };
 
+// Where a control that the game places with Left and Top in twips lies on the main
+// window's client area, in pixels. The cells and the task label share this mapping, so
+// the label keeps its distance from the grid.
+QPoint clientPixel(double left, double top);
+
+// The cells of a board in whole pixels: every cell is `pitch` pixels, Picture1(0)'s
+// size snapped to whole pixels, so the cells tile edge to edge and Mask, which holds
+// one pitch of picture per cell, is exactly as large as the grid. Element i sits at
+// origin + block(i) on the client area, and block(i) is also where its piece of the
+// picture starts in Mask.
+struct CellGrid
+{
+    int columns = 0; // and as many rows
+    QSize pitch;
+    QPoint origin; // element 0's top-left corner on the client area
+
+    QSize size() const { return {columns * pitch.width(), columns * pitch.height()}; }
+    QPoint block(int index) const
+    {
+        return {index % columns * pitch.width(), index / columns * pitch.height()};
+    }
+};
+
 class Board : public QObject
 {
     Q_OBJECT
@@ -74,10 +99,8 @@ public:
     // The hidden buffer: the picture stretched over N x N cells.
     const QImage &Mask() const { return m_mask; }
 
-    // Where Picture1(index) sits as the game sees it: Left and Top in twips, relative
-    // to the main window's outer origin (see board.cpp for the mapping to pixels).
-    double cellLeft(int index) const;
-    double cellTop(int index) const;
+    // Where the cells of the last build lie.
+    const CellGrid &grid() const { return m_grid; }
 
 signals:
     // A cell was clicked: Picture1_Click(index).
@@ -87,8 +110,8 @@ signals:
     void built();
 
 private:
-    // A cell's Left, Top, Width and Height in twips, as the game set them.
-    struct CellPlace
+    // Picture1(0)'s Left, Top, Width and Height in twips, as the game set them.
+    struct TemplatePlace
     {
         double left = 0;
         double top = 0;
@@ -97,7 +120,7 @@ private:
     };
 
     platform::PictureBox *newCell(int index);
-    void placeCell(int index, double left, double top);
+    void placeTemplate(double left, double top);
     void retireCell(platform::PictureBox *cell);
     void drawWholePicture();
     void drawPictureInEveryCell();
@@ -106,10 +129,14 @@ private:
     BoardHost &m_host;
     BoardSettings &m_settings;
     std::vector<platform::PictureBox *> m_cells; // owned by m_host.cellParent()
-    std::vector<CellPlace> m_places;             // parallel to m_cells
+    TemplatePlace m_template;
+    CellGrid m_grid;
     QImage m_mask;
+    // The picture as decoded for Mask, transparency and all, which the per-cell method
+    // paints over each cell.
+    QImage m_picture;
     // The complete picture shrunk to a cell's inner area, per inner size (with and
-    // without frames), made from Mask once and reused by every redraw.
+    // without frames), made once and reused by every redraw.
     std::vector<QImage> m_cellPictures;
     // Clicks of cells being delivered right now: a cell whose click is on the
     // stack must outlive it.

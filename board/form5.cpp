@@ -14,6 +14,7 @@
 #include "fonts.h"
 #include "label.h"
 #include "twips.h"
+#include "windowicon.h"
 
 namespace board {
 namespace {
@@ -41,6 +42,7 @@ Form5::Form5(QWidget *parent) : platform::PictureBox(parent)
     // It only reports progress: the keyboard stays with the main window.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QString());
+    setWindowIcon(platform::noWindowIcon());
     setBorderStyle(1);
     setBackColor(Grey);
     setFixedSize(platform::toPixels(ClientWidth) + 2 * FramePixels,

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QStorageInfo>
 #include <QStyle>
 
@@ -207,9 +208,23 @@ FileListBox::FileListBox(QWidget *parent)
     fill();
     // A file chosen with the mouse or the arrow keys is a click on it.
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!m_updating && !fileName().isEmpty())
-            emit Click();
+        if (m_updating || fileName().isEmpty())
+            return;
+        m_clickedBySelection = true;
+        emit Click();
     });
+}
+
+// A press on the file that is already selected changes no selection, yet it is a click
+// on that file all the same: the dialog shows it again.
+void FileListBox::mousePressEvent(QMouseEvent *event)
+{
+    m_clickedBySelection = false;
+    QListWidget::mousePressEvent(event);
+    const QListWidgetItem *pressed = itemAt(event->position().toPoint());
+    if (!m_clickedBySelection && event->button() == Qt::LeftButton && pressed &&
+        pressed == currentItem() && !fileName().isEmpty())
+        emit Click();
 }
 
 void FileListBox::setPattern(const QString &pattern)

@@ -72,12 +72,16 @@ public:
 signals:
     void Click();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
 private:
     void fill();
 
     QString m_pattern;
     QString m_path;
-    bool m_updating = false; // the list is changed by the program, not the player
+    bool m_updating = false;           // the list is changed by the program, not the player
+    bool m_clickedBySelection = false; // the selection changed under the press
 };
 
 } // namespace platform

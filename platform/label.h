@@ -19,15 +19,22 @@ public:
     void setCaption(const QString &caption);
     QString caption() const { return m_caption; }
 
+    // Lays the caption out from the top left with its lines one font size apart, the
+    // pitch the layouts were measured in, rather than at the face's own line spacing,
+    // which may ask for more room than the label has.
+    void setFontSizeLineSpacing(bool on);
+
 signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QString m_caption;
+    bool m_fontSizeLineSpacing = false;
     ClickTracker m_click;
 };
 

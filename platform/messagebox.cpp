@@ -1,6 +1,7 @@
 #include "messagebox.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -25,11 +26,36 @@ struct ButtonChoice
 };
 
 // The buttons of each button set in the order the runtime showed them, and the
-// answer that stands for closing the box without pressing one.
+// answer that stands for closing the box without pressing one. A set without a way
+// out (Yes and No; Abort, Retry and Ignore) must be answered by one of its buttons:
+// Escape and the close box do nothing there, and its escapeAnswer only stands for a
+// box that the program itself closes as it ends.
 struct ButtonSet
 {
     std::vector<ButtonChoice> buttons;
     int escapeAnswer;
+    bool escapable = true;
+};
+
+// Keeps a question open until one of its buttons answers it.
+class AnswerRequired : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent *>(event)->matches(QKeySequence::Cancel))
+            return true;
+        // The window system's close (the close box, Alt+F4), not the program's.
+        if (event->type() == QEvent::Close && event->spontaneous()) {
+            event->ignore();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
 };
 
 ButtonSet buttonSet(int style)
@@ -44,7 +70,8 @@ ButtonSet buttonSet(int style)
         return {{{B::Abort, nullptr, B::RejectRole, MsgBoxAnswer::Abort},
                  {B::Retry, nullptr, B::AcceptRole, MsgBoxAnswer::Retry},
                  {B::Ignore, nullptr, B::AcceptRole, MsgBoxAnswer::Ignore}},
-                MsgBoxAnswer::Abort};
+                MsgBoxAnswer::Abort,
+                false};
     case MsgBoxStyle::YesNoCancel:
         return {{{B::Yes, nullptr, B::YesRole, MsgBoxAnswer::Yes},
                  {B::No, nullptr, B::NoRole, MsgBoxAnswer::No},
@@ -53,7 +80,8 @@ ButtonSet buttonSet(int style)
     case MsgBoxStyle::YesNo:
         return {{{B::Yes, nullptr, B::YesRole, MsgBoxAnswer::Yes},
                  {B::No, nullptr, B::NoRole, MsgBoxAnswer::No}},
-                MsgBoxAnswer::No};
+                MsgBoxAnswer::No,
+                false};
     case MsgBoxStyle::RetryCancel:
         return {{{B::Retry, nullptr, B::AcceptRole, MsgBoxAnswer::Retry},
                  {B::Cancel, nullptr, B::RejectRole, MsgBoxAnswer::Cancel}},
@@ -88,7 +116,7 @@ int askPlayer(const QString &prompt, int style, const QString &title)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
-    box.setWindowTitle(title.isEmpty() ? QGuiApplication::applicationDisplayName() : title);
+    box.setWindowTitle(title.isEmpty() ? QCoreApplication::applicationName() : title);
     box.setIcon(icon(style));
     // Prompts are plain text: a "<" in a file name must not turn them into markup.
     box.setTextFormat(Qt::PlainText);
@@ -107,6 +135,9 @@ int askPlayer(const QString &prompt, int style, const QString &title)
             escapeButton = button;
     }
     box.setEscapeButton(escapeButton);
+    AnswerRequired answerRequired;
+    if (!set.escapable)
+        box.installEventFilter(&answerRequired);
     const std::size_t defaultIndex = static_cast<std::size_t>((style >> 8) & 0x3);
     if (defaultIndex < answers.size()) {
         if (auto *push = qobject_cast<QPushButton *>(answers[defaultIndex].first))

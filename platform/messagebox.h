@@ -3,6 +3,8 @@
 // MsgBox: a modal message box with a prompt, a style and a title.
 // Styles: 0 OK; 4 Yes and No; 6 Cancel, Try Again and Continue; 48 warning icon
 // with OK. Answers: 1 OK, 2 Cancel, 6 Yes, 7 No, 10 Try Again, 11 Continue.
+// Escape and the close box answer Cancel where there is one, OK on an OK-only box,
+// and do nothing on a Yes/No question, which waits for Yes or No.
 // Lines of a prompt are joined with "\r\n". Tests answer through a responder.
 
 #include <QString>

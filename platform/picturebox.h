@@ -66,6 +66,9 @@ public:
         return m_image;
     }
 
+    // The inner area in the box's own pixels: all of it, or inside the frame.
+    QRect innerRect() const;
+
 signals:
     void clicked();
 
@@ -78,7 +81,6 @@ protected:
     void dropPendingClick() { m_click.cancel(); }
 
 private:
-    QRect innerRect() const;
     void fitImageToInnerArea() const;
 
     mutable QImage m_image;

@@ -162,9 +162,11 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     connect(m_board, &board::Board::cellClicked, this,
             [](int index) { platform::guarded([index] { engine::Picture1_Click(index); }); });
 
+    // Placed like the cells, so it keeps the layout's distance from the grid.
     Label1 = new platform::Label(m_client);
     Label1->setObjectName(QStringLiteral("Label1"));
-    platform::setTwipsGeometry(Label1, 1560, 120, 2415, 1455);
+    Label1->setGeometry(QRect(board::clientPixel(1560, 120),
+                              QSize(platform::toPixels(2415), platform::toPixels(1455))));
     Label1->setCaption(QStringLiteral("Label1"));
     Label1->setFont(platform::layoutFont(QStringLiteral("ＭＳ ゴシック"), 11.25, true));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);

@@ -35,6 +35,7 @@
 #include "runtimeerror.h"
 #include "scrollbar.h"
 #include "twips.h"
+#include "windowicon.h"
 
 namespace ui {
 namespace {
@@ -97,6 +98,7 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("GameSetting"));
+    setWindowIcon(platform::noWindowIcon());
     setFont(platform::layoutFont(QStringLiteral("ＭＳ 明朝"), 9));
     resize(platform::toPixels(5295), platform::toPixels(3360));
     dialog::centreOnScreen(*this);

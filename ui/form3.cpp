@@ -6,11 +6,9 @@
 #include "form3.h"
 
 #include <QCoreApplication>
-#include <QFontInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QWheelEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QStringList>
 
@@ -65,30 +63,6 @@ const char16_t *const HistoryLines[] = {
     u" * プログラムの基本動作作成",
 };
 
-// The history label lays its lines out one font size apart, the pitch the layout's
-// label height and scroll range were measured in. The Mincho face here asks for more
-// room between lines, which would push the last versions below the end of the label
-// where no scroll position reaches them.
-class HistoryLabel : public platform::Label
-{
-public:
-    using platform::Label::Label;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.setFont(font());
-        painter.setPen(palette().color(foregroundRole()));
-        const int pitch = QFontInfo(font()).pixelSize();
-        int baseline = fontMetrics().ascent();
-        for (const QString &line : text().split(QLatin1Char('\n'))) {
-            painter.drawText(0, baseline, line);
-            baseline += pitch;
-        }
-    }
-};
-
 // The largest image the icon holds, so stretching it to the box loses the least.
 QPixmap largestPixmap(const QIcon &icon)
 {
@@ -130,15 +104,25 @@ Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
     Image2->setObjectName(QStringLiteral("Image2"));
     platform::setTwipsGeometry(Image2, 2760, 120, 600, 600);
 
-    // The viewport clips the tall history label, which moves up inside it.
+    // The viewport clips the tall history label, which moves up inside it. The label
+    // lies in the box's inner area, inside its frame.
     Picture1 = new platform::PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     platform::setTwipsGeometry(Picture1, 120, 840, 3135, 855);
+    Picture1->setBorderStyle(1);
+    auto *inner = new QWidget(Picture1);
+    inner->setGeometry(Picture1->innerRect());
 
-    Label2 = new HistoryLabel(Picture1);
+    // Its lines one font size apart, the pitch the label's height and the scroll range
+    // were measured in: the Mincho face asks for more room between lines, which would
+    // push the last versions below the end of the label, where no scroll position
+    // reaches them.
+    Label2 = new platform::Label(inner);
     Label2->setObjectName(QStringLiteral("Label2"));
     platform::setTwipsGeometry(Label2, 0, 0, 3135, 5500);
     Label2->setFont(platform::layoutFont(QStringLiteral("ＭＳ 明朝"), 9));
+    Label2->setFontSizeLineSpacing(true);
+    Label2->setWordWrap(false);
     platform::setBackColor(Label2, platform::WindowBackground);
     platform::setForeColor(Label2, platform::WindowText);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);

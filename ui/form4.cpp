@@ -11,6 +11,7 @@
 #include "forms.h"
 #include "label.h"
 #include "twips.h"
+#include "windowicon.h"
 
 namespace ui {
 
@@ -18,6 +19,7 @@ Form4::Form4(QWidget *parent) : platform::PictureBox(parent)
 {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Form4"));
+    setWindowIcon(platform::noWindowIcon());
     // No title bar and no frame: only the title picture shows.
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setBackColor(platform::WindowBackground);

@@ -16,7 +16,6 @@
 #include "forms.h"
 #include "label.h"
 #include "messagebox.h"
-#include "twips.h"
 
 namespace ui {
 namespace {
@@ -124,11 +123,12 @@ void GameWindowsAdapter::SetTaskLabelVisible(bool visible)
     form1().Label1->setVisible(visible);
 }
 
-// Only the label's left edge moves; it keeps its top from the layout.
+// Only the label's left edge moves; it keeps its top from the layout. The label is
+// placed like the cells, so it keeps its distance from the grid.
 void GameWindowsAdapter::SetTaskLabelLeft(double twips)
 {
     platform::Label *label = form1().Label1;
-    label->move(platform::toPixels(twips), label->y());
+    label->move(board::clientPixel(twips, 0).x(), label->y());
 }
 
 void GameWindowsAdapter::SetTaskLabelCaption(const std::string &caption)

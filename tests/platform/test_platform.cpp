@@ -96,10 +96,12 @@ private slots:
         const QStringList ok{"NoIcon", "OK"}, yesNo{"NoIcon", "&Yes", "&No"};
         QTest::newRow("OK") << 0 << "OK" << 1 << ok;
         QTest::newRow("Yes") << 4 << "&Yes" << 6 << yesNo;
-        QTest::newRow("No") << 4 << "&No" << 7 << yesNo;
         QTest::newRow("warning") << 48 << "OK" << 1 << QStringList{"Warning", "OK"};
-        QTest::newRow("Continue") << 6 << "&Continue" << 11
-                                  << QStringList{"NoIcon", "&Continue", "Cancel", "&Try Again"};
+        const QStringList cancelTryContinue{"NoIcon", "&Continue", "Cancel", "&Try Again"};
+        QTest::newRow("Continue") << 6 << "&Continue" << 11 << cancelTryContinue;
+        // Yes and No must be answered; the game's questions are tried in test_dialogs.
+        QTest::newRow("Escape on OK: OK") << 0 << "Escape" << 1 << ok;
+        QTest::newRow("Escape with Cancel: Cancel") << 6 << "Escape" << 2 << cancelTryContinue;
     }
 
     void msgBoxShowsItsStyleAndAnswersWithThePressedButton()
@@ -118,6 +120,8 @@ private slots:
                     if (button->text() == press)
                         button->click();
                 }
+                if (press == "Escape")
+                    QTest::keyClick(box, Qt::Key_Escape);
                 if (box->isVisible())
                     box->reject(); // no such button: fail rather than hang
             }

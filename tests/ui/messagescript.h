@@ -14,7 +14,13 @@
 class MessageScript
 {
 public:
-    MessageScript()
+    MessageScript() { install(); }
+    ~MessageScript() { platform::setMessageBoxResponder({}); }
+    MessageScript(const MessageScript &) = delete;
+    MessageScript &operator=(const MessageScript &) = delete;
+
+    // Answers from here on; again after a test has let the real boxes show.
+    void install()
     {
         platform::setMessageBoxResponder([this](const platform::MessageBoxRequest &request) {
             asked.append(request);
@@ -27,9 +33,6 @@ public:
             return answer;
         });
     }
-    ~MessageScript() { platform::setMessageBoxResponder({}); }
-    MessageScript(const MessageScript &) = delete;
-    MessageScript &operator=(const MessageScript &) = delete;
 
     MessageScript &then(int answer)
     {

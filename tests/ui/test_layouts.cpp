@@ -84,7 +84,7 @@ private slots:
         QTest::addColumn<QRect>("geometry");
         QTest::addColumn<QString>("text"); // and " | " the tooltip
         QTest::newRow("Form1") << twips(0, 0, 3105, 2310) << "Tovik2";
-        QTest::newRow("Form1.Label1") << twips(1560, 120, 2415, 1455) << "Label1";
+        QTest::newRow("Form1.Label1") << twips(1600, 120, 2415, 1455) << "Label1"; // as the cells
         QTest::newRow("Form2") << twips(0, 0, 5295, 3360) << "GameSetting";
         QTest::newRow("Form2.Frame2") << twips(120, 120, 1335, 1575) << "表示方法";
         QTest::newRow("Form2.Option4")
