@@ -13,7 +13,10 @@ namespace platform {
 
 using ColorValue = std::uint32_t;
 
-constexpr ColorValue systemColorValue(int index) { return 0x80000000u | static_cast<ColorValue>(index); }
+constexpr ColorValue systemColorValue(int index)
+{
+    return 0x80000000u | static_cast<ColorValue>(index);
+}
 constexpr ColorValue ScrollBarColor = systemColorValue(0);
 constexpr ColorValue WindowBackground = systemColorValue(5);
 constexpr ColorValue WindowText = systemColorValue(8);
