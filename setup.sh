@@ -21,9 +21,9 @@ esac
 
 packages=(g++ make cmake qt6-base-dev fonts-ipafont-mincho fonts-ipafont-gothic fonts-liberation)
 # The fuzz target needs clang and its libFuzzer runtime; the tests also validate the
-# desktop entry and the metainfo and build the Debian package.
+# desktop entry and the metainfo and build the Debian package (cpack needs `file`).
 if [ "$mode" = test ]; then
-    packages+=(clang-14 libclang-rt-14-dev desktop-file-utils appstream dpkg-dev)
+    packages+=(clang-14 libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file)
 fi
 
 missing=()

@@ -81,34 +81,37 @@ void DriveListBox::setDrive(const QString &path)
 
 void DriveListBox::refresh()
 {
-    QList<QStorageInfo> volumes;
+    struct Volume
+    {
+        QString root;
+        QString name;
+    };
+    QList<Volume> volumes;
     for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
         // Bind mounts of single files are no place to look for pictures.
         if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir())
-            volumes.append(volume);
+            volumes.append({volume.rootPath(), volume.name()});
     }
     // The root folder is always offered: inside a container or a chroot the mount
-    // table may not list it, and every other folder is reached from it.
-    const bool rootListed =
-        std::any_of(volumes.cbegin(), volumes.cend(),
-                    [](const QStorageInfo &v) { return v.rootPath() == QLatin1String("/"); });
-    if (!rootListed)
-        volumes.append(QStorageInfo::root());
-    std::sort(volumes.begin(), volumes.end(), [](const QStorageInfo &a, const QStorageInfo &b) {
-        return lessIgnoringCase(a.rootPath(), b.rootPath());
-    });
+    // table may not list it (nor can QStorageInfo describe it then), and every other
+    // folder is reached from it.
+    const QString root = QDir::rootPath();
+    if (std::none_of(volumes.cbegin(), volumes.cend(),
+                     [&root](const Volume &v) { return v.root == root; }))
+        volumes.append({root, QString()});
+    std::sort(volumes.begin(), volumes.end(),
+              [](const Volume &a, const Volume &b) { return lessIgnoringCase(a.root, b.root); });
 
     const QString previous = m_drive;
     {
         const QSignalBlocker blocker(this);
         clear();
         const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
-        for (const QStorageInfo &volume : volumes) {
-            const QString root = volume.rootPath();
-            QString text = root;
-            if (!volume.name().isEmpty() && volume.name() != QFileInfo(root).fileName())
-                text += QStringLiteral(" [%1]").arg(volume.name());
-            addItem(icon, text, root);
+        for (const Volume &volume : volumes) {
+            QString text = volume.root;
+            if (!volume.name.isEmpty() && volume.name != QFileInfo(volume.root).fileName())
+                text += QStringLiteral(" [%1]").arg(volume.name);
+            addItem(icon, text, volume.root);
         }
         int index = findData(previous, PathRole);
         if (index < 0)
