@@ -2,8 +2,7 @@
 
 // Answers the game's message boxes in tests: each box takes the next scripted answer
 // and is recorded, so a test can check what the player was asked. A box with no
-// answer left is recorded and answered with `unscripted` (OK unless set), and the
-// test can check `unexpected`.
+// answer left is recorded and answered with `unscripted` (OK unless set).
 
 #include "messagebox.h"
 
@@ -24,10 +23,8 @@ public:
     {
         platform::setMessageBoxResponder([this](const platform::MessageBoxRequest &request) {
             asked.append(request);
-            if (answers.empty()) {
-                ++unexpected;
+            if (answers.empty())
                 return unscripted;
-            }
             const int answer = answers.front();
             answers.pop_front();
             return answer;
@@ -51,5 +48,4 @@ public:
     QList<platform::MessageBoxRequest> asked;
     std::deque<int> answers;
     int unscripted = platform::MsgBoxAnswer::Ok;
-    int unexpected = 0;
 };

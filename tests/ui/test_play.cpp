@@ -42,15 +42,11 @@ const QHash<QChar, QString> Questions = {
 
 const QString TaskText = QStringLiteral("%1手以内で完成せよ。\r\n残り%2"); // limit, moves left
 
-// Clicks the recorded cells, last first (flips commute), until the game shows a message.
+// Clicks the recorded cells until the game shows a message; how many.
 int solveByUndoing(const MessageScript &script)
 {
-    const QList<int> clicks = entries(engine::game().MoveHistory);
     const qsizetype asked = script.asked.size();
-    int made = 0;
-    for (qsizetype i = clicks.size() - 1; i >= 0 && script.asked.size() == asked; --i, ++made)
-        clickCell(clicks[i] - 1);
-    return made;
+    return undoRecordedClicks([&] { return script.asked.size() == asked; });
 }
 
 // Drags the files over the window and drops them; whether the window took the drop.
