@@ -27,6 +27,7 @@
 
 #include <cstdio>
 #include <functional>
+#include <numeric>
 #include <random>
 
 using engine::game;
@@ -164,18 +165,14 @@ class Soak : public QObject
              [this] { chance(50) ? ui::form6().Image2_Click() : void(ui::form6().close()); }},
             {1, "events", [] { QCoreApplication::processEvents(); }},
         };
-        int pick = 0;
-        for (const Step &step : steps)
-            pick += step.weight;
-        pick = below(pick);
-        for (const Step &step : steps) {
-            pick -= step.weight;
-            if (pick < 0) {
-                m_lastAction = QLatin1String(step.name);
-                step.run();
-                return;
-            }
-        }
+        int pick =
+            below(std::accumulate(std::begin(steps), std::end(steps), 0,
+                                  [](int sum, const Step &step) { return sum + step.weight; }));
+        const Step *step = steps;
+        while ((pick -= step->weight) >= 0)
+            ++step;
+        m_lastAction = QLatin1String(step->name);
+        step->run();
     }
 
     // The invariants that hold whenever no handler is running.
