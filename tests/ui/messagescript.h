@@ -9,11 +9,13 @@
 #include <QList>
 
 #include <deque>
+#include <initializer_list>
 
 class MessageScript
 {
 public:
-    MessageScript() { install(); }
+    // The answers, in turn, of the first boxes.
+    explicit MessageScript(std::initializer_list<int> first = {}) : answers(first) { install(); }
     ~MessageScript() { platform::setMessageBoxResponder({}); }
     MessageScript(const MessageScript &) = delete;
     MessageScript &operator=(const MessageScript &) = delete;

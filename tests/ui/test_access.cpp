@@ -140,6 +140,7 @@ private slots:
         }
         QCOMPARE(cursor().isShown(), position >= 0);
         QCOMPARE(cursor().position(), std::max(position, 0));
+        QVERIFY(!cursor().showAt(engine::game().CellCount)); // no cell there: nothing moves
         for (int index = 0; index < engine::game().CellCount; ++index) {
             QWidget *cell = ui::form1().board().Picture1(index);
             QCOMPARE(framedIn(cell, platform::focusColor(*cell), 2), index == position);
