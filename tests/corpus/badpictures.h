@@ -104,24 +104,12 @@ inline QByteArray gifClaiming(quint16 width, quint16 height)
     return gif;
 }
 
-// An icon whose directory points its one image far beyond the end of the file.
-inline QByteArray brokenIcon()
-{
-    return QByteArray::fromHex("000001000100202000000100200000100000ffffff7f") +
-           QByteArray(16, '\0');
-}
-
 inline std::function<bool(const QString &)> bytes(const QByteArray &content)
 {
     return [content](const QString &path) {
         QFile file(path);
         return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
     };
-}
-
-inline std::function<bool(const QString &)> symlinkTo(const QString &target)
-{
-    return [target](const QString &path) { return QFile::link(target, path); };
 }
 
 // Every hostile file, for a table of test rows.
@@ -138,7 +126,10 @@ inline QList<BadPicture> all()
          bytes(gifClaiming(65535, 65535))},
         {"vast.gif", "a GIF claiming 20000 x 20000", "20000 × 20000",
          bytes(gifClaiming(20000, 20000))},
-        {"broken.ico", "an icon with a broken directory", "切れて", bytes(brokenIcon())},
+        // Its directory points the one image far beyond the end of the file.
+        {"broken.ico", "an icon with a broken directory", "切れて",
+         bytes(QByteArray::fromHex("000001000100202000000100200000100000ffffff7f") +
+               QByteArray(16, '\0'))},
         {"wide.jpg", "a JPEG with a bogus huge width", "65000 × 48",
          bytes(jpegClaiming(jpeg, 65000, 48))},
         {"fifo.jpg", "a FIFO", "通常のファイルではない",
@@ -146,7 +137,7 @@ inline QList<BadPicture> all()
         {"folder.jpg", "a folder", "フォルダー",
          [](const QString &p) { return mkdir(qPrintable(p), 0700) == 0; }},
         {"zero.jpg", "a link to a device", "通常のファイルではない",
-         symlinkTo(QStringLiteral("/dev/zero"))},
+         [](const QString &p) { return QFile::link(QStringLiteral("/dev/zero"), p); }},
         {"loop.gif", "a link to itself", "循環",
          [](const QString &p) { return QFile::link(p, p); }},
         {"sparse.jpg", "a sparse 4 GiB file starting like a JPEG", "4096 MB",

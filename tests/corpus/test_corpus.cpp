@@ -2,13 +2,11 @@
 // the preview of the game setting dialog (the file listed, then swapped for the hostile
 // one before the click), the board build in both display methods, the preview
 // repainted by "GameSetting", and "backgland.gif" in the four windows that paint it.
-// Each must end in a message naming the file (or, for the background, the built-in
-// picture), never a hang or a crash, and leave the game as it was. A FIFO proves "no
+// Each must end in a message naming the file and the reason (or, for the background, the
+// built-in picture), never a hang or a crash, and leave the game as it was. A FIFO proves "no
 // hang" by the test finishing at all. The bombs' loads are measured in a child process
 // against the memory budget.
 
-#include <QAction>
-#include <QBuffer>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,47 +14,29 @@
 #include "badpictures.h"
 #include "background.h"
 #include "benchsupport.h"
-#include "board.h"
-#include "events.h"
 #include "filelists.h"
-#include "form1.h"
-#include "form2.h"
-#include "forms.h"
-#include "gamestate.h"
 #include "picture.h"
-#include "picturebox.h"
-#include "scrollbar.h"
 #include "seedpictures.h"
-#include "startup.h"
+#include "ui/gamedriver.h"
 #include "ui/messagescript.h"
 
 using engine::game;
 
 namespace {
 
-struct BoardSnapshot
+// What a refused picture must leave as it was: the board, its cells' states, the window
+// and the picture in use.
+auto boardState()
 {
-    int cellCount;
-    int gridCols;
-    int controls;
-    std::vector<bool> states;
-    QSize window;
-    QImage mask;
-    std::string imagePath;
-    bool active;
-
-    static BoardSnapshot take()
-    {
-        board::Board &board = ui::form1().board();
-        BoardSnapshot s{
-            game().CellCount,   game().GridCols, board.cellControls(), {},
-            ui::form1().size(), board.Mask(),    game().ImagePath,     game().BoardActive};
-        for (int i = 1; i <= game().CellCount; ++i)
-            s.states.push_back(game().CellState(i));
-        return s;
-    }
-    bool operator==(const BoardSnapshot &) const = default;
-};
+    const board::Board &board = ui::form1().board();
+    return std::tuple{gamedriver::entries(game().CellState),
+                      int(game().GridCols),
+                      board.cellControls(),
+                      ui::form1().size(),
+                      board.Mask(),
+                      game().ImagePath,
+                      game().BoardActive};
+}
 
 } // namespace
 
@@ -87,22 +67,18 @@ class CorpusTest : public QObject
         QVERIFY2(bad.make(at), qPrintable(at));
     }
 
-    static bool namesFile(const MessageScript &script, const QString &file)
+    // The player was warned with the file's name and the loader's reason, and no error
+    // was reported.
+    static bool warnedOf(const MessageScript &script, const QString &file, const QString &reason)
     {
-        for (const auto &request : script.asked) {
-            if (request.prompt.contains(file) && request.style == 48)
-                return true;
-        }
-        return false;
-    }
-
-    static bool reportedAnError(const MessageScript &script)
-    {
+        bool warned = false;
         for (const auto &request : script.asked) {
             if (request.style == 16)
-                return true;
+                return false;
+            warned |= request.style == 48 && request.prompt.contains(file) &&
+                      request.prompt.contains(reason);
         }
-        return false;
+        return warned;
     }
 
     void addCorpusRows(bool onlyMeasured = false)
@@ -112,14 +88,6 @@ class CorpusTest : public QObject
             if (!onlyMeasured || m_corpus[i].budgetMb > 0)
                 QTest::newRow(qPrintable(m_corpus[i].description)) << i;
         }
-    }
-
-    void chooseGoodPicture(const QString &name)
-    {
-        ui::Form2 &dialog = ui::form2();
-        dialog.Dir1->setPath(m_folder.path());
-        dialog.File1->clickFile(name);
-        QCOMPARE(dialog.SelectedPath, path(name));
     }
 
 private slots:
@@ -132,10 +100,7 @@ private slots:
 
     void init()
     {
-        ui::destroyForms();
-        engine::resetGame();
-        platform::resetProgramEnding();
-        engine::Main();
+        gamedriver::startFreshGame();
         ui::form1().show();
     }
 
@@ -167,98 +132,63 @@ private slots:
         }
     }
 
-    void loaderGivesTheReason_data() { addCorpusRows(); }
-    void loaderGivesTheReason()
-    {
-        QFETCH(int, row);
-        const BadPicture &bad = m_corpus[row];
-        const QString at = path(bad.name);
-        makeAt(bad, at);
-        for (const QSize &size : {QSize(), QSize(660, 660)}) {
-            const platform::LoadedPicture picture = platform::LoadPicture(at, size);
-            QVERIFY(picture.image.isNull());
-            QVERIFY2(picture.reason.contains(bad.reason), qPrintable(picture.reason));
-        }
-    }
-
-    // The file was listed as a picture, then something else took its place.
-    void previewRefusesTheFileAndKeepsThePreviousChoice_data() { addCorpusRows(); }
-    void previewRefusesTheFileAndKeepsThePreviousChoice()
-    {
-        QFETCH(int, row);
-        MessageScript script;
-        const QString chosen = path(QStringLiteral("chosen.jpg"));
-        clear(chosen);
-        QVERIFY(QFile::copy(m_good, chosen));
-        chooseGoodPicture(QStringLiteral("good.jpg"));
-        ui::Form2 &dialog = ui::form2();
-        const QImage preview = dialog.Picture1->image().copy();
-        makeAt(m_corpus[row], chosen);
-
-        dialog.File1->clickFile(QStringLiteral("chosen.jpg"));
-
-        QVERIFY2(namesFile(script, QStringLiteral("chosen.jpg")),
-                 qPrintable(script.prompts().join(QLatin1Char('|'))));
-        QVERIFY(!reportedAnError(script));
-        QVERIFY(!platform::programEnding());
-        QCOMPARE(dialog.SelectedPath, m_good);
-        QCOMPARE(dialog.Picture1->image(), preview);
-    }
-
-    void buildRefusesTheFileAndKeepsTheBoard_data()
+    // A good picture is listed and built into a 4 x 4 board; then the hostile file takes
+    // the place of one listed (the preview's click), of the one chosen (OK's build in
+    // either display method) or of the one in use ("GameSetting" repaints the preview).
+    void everyPlaceRefusesTheFileAndKeepsTheGame_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<bool>("wholePicture");
+        QTest::addColumn<QString>("place");
         for (int i = 0; i < m_corpus.size(); ++i) {
-            const QByteArray name = m_corpus[i].description.toUtf8();
-            QTest::addRow("%s, whole picture", name.constData()) << i << true;
-            QTest::addRow("%s, per cell", name.constData()) << i << false;
+            for (const char *place : {"preview", "whole picture", "per cell", "game setting"})
+                QTest::addRow("%s, %s", qPrintable(m_corpus[i].description), place)
+                    << i << QString::fromLatin1(place);
         }
     }
-    void buildRefusesTheFileAndKeepsTheBoard()
+    void everyPlaceRefusesTheFileAndKeepsTheGame()
     {
         QFETCH(int, row);
-        QFETCH(bool, wholePicture);
+        QFETCH(QString, place);
         const BadPicture &bad = m_corpus[row];
+        const bool inUse = place == "game setting";
+        const QString at = path(bad.name);
+        clear(at);
+        QVERIFY(QFile::copy(m_good, at));
         MessageScript script;
-        chooseGoodPicture(QStringLiteral("good.jpg"));
-        ui::form2().VScroll1->setValue(4);
-        ui::form2().Image1_Click();
-        QCOMPARE(int(game().CellCount), 16);
-        (wholePicture ? ui::form2().Option4 : ui::form2().Option5)->setChecked(true);
-        const BoardSnapshot before = BoardSnapshot::take();
-        makeAt(bad, path(bad.name));
+        ui::Form2 &dialog = ui::form2();
+        dialog.Dir1->setPath(m_folder.path());
+        dialog.File1->clickFile(inUse ? bad.name : QStringLiteral("good.jpg"));
+        dialog.VScroll1->setValue(4);
+        dialog.Image1_Click();
+        QCOMPARE(QString::fromStdString(game().ImagePath), inUse ? at : m_good);
+        (place == "per cell" ? dialog.Option5 : dialog.Option4)->setChecked(true);
+        const QImage preview = dialog.Picture1->image().copy();
+        const auto before = boardState();
+        makeAt(bad, at);
 
-        // The file went bad after it was chosen: OK must not build from it.
-        ui::form2().SelectedPath = path(bad.name);
-        ui::form2().VScroll1->setValue(6);
-        ui::form2().Image1_Click();
+        if (place == "preview") {
+            dialog.File1->clickFile(bad.name);
+        } else if (inUse) {
+            ui::form1().arrange_Click();
+        } else { // the file went bad after it was chosen: OK must not build from it
+            dialog.SelectedPath = at;
+            dialog.VScroll1->setValue(6);
+            dialog.Image1_Click();
+        }
 
-        QVERIFY2(namesFile(script, bad.name), qPrintable(script.prompts().join(QLatin1Char('|'))));
-        QVERIFY(!reportedAnError(script));
-        QVERIFY(BoardSnapshot::take() == before);
-        ui::form1().board().DrawBoard(); // the old board still draws from its own picture
-    }
-
-    void gameSettingWithABadPictureInUseShowsTheDialog_data() { addCorpusRows(); }
-    void gameSettingWithABadPictureInUseShowsTheDialog()
-    {
-        QFETCH(int, row);
-        MessageScript script;
-        const QString inUse = path(QStringLiteral("in-use.jpg"));
-        clear(inUse);
-        QVERIFY(QFile::copy(m_good, inUse));
-        chooseGoodPicture(QStringLiteral("in-use.jpg"));
-        ui::form2().Image1_Click();
-        QCOMPARE(game().ImagePath, inUse.toStdString());
-
-        makeAt(m_corpus[row], inUse);
-        ui::form1().arrange_Click();
-
-        QVERIFY(!reportedAnError(script));
         QVERIFY(!platform::programEnding());
-        QVERIFY(ui::form2().isVisible());
-        QCOMPARE(int(game().CellCount), 25); // the board stays as it was
+        QVERIFY(boardState() == before);
+        ui::form1().board().DrawBoard(); // the old board still draws from its own picture
+        if (inUse) {                     // the preview stays empty, without a word
+            QVERIFY(dialog.isVisible() && script.asked.isEmpty());
+        } else {
+            QVERIFY2(warnedOf(script, bad.name, bad.reason),
+                     qPrintable(script.prompts().join(QLatin1Char('|'))));
+        }
+        if (place == "preview") {
+            QCOMPARE(dialog.SelectedPath, m_good);
+            QCOMPARE(dialog.Picture1->image(), preview);
+        }
     }
 
     void badBackgroundFallsBackToTheBuiltInPicture_data() { addCorpusRows(); }

@@ -8,46 +8,29 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QImage>
 #include <QMap>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include "events.h"
 #include "filelists.h"
-#include "form1.h"
-#include "form2.h"
 #include "form3.h"
 #include "form5.h"
 #include "form6.h"
-#include "forms.h"
-#include "gamestate.h"
 #include "label.h"
 #include "messagebox.h"
 #include "movelimit.h"
 #include "random.h"
-#include "scrollbar.h"
-#include "startup.h"
+#include "ui/gamedriver.h"
 #include "web.h"
 
 #include <cstdio>
 #include <functional>
+#include <numeric>
 #include <random>
 
 using engine::game;
-
-namespace {
-
-int environmentNumber(const char *name, int fallback)
-{
-    bool ok = false;
-    const int value = qEnvironmentVariableIntValue(name, &ok);
-    return ok ? value : fallback;
-}
-
-} // namespace
 
 class Soak : public QObject
 {
@@ -63,15 +46,18 @@ class Soak : public QObject
     QString m_lastAction;
     QMap<QString, int> m_questions; // how often each message came up: what the run reached
 
+    static int environmentNumber(const char *name, int fallback)
+    {
+        bool ok = false;
+        const int value = qEnvironmentVariableIntValue(name, &ok);
+        return ok ? value : fallback;
+    }
     int below(int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(m_random)); }
     bool chance(int percent) { return below(100) < percent; }
 
     void startWorld()
     {
-        ui::destroyForms();
-        engine::resetGame();
-        platform::resetProgramEnding();
-        engine::Main();
+        gamedriver::startFreshGame();
         ui::form1().show();
         ui::form1().board().DrawBoard();
         ui::form2().Dir1->setPath(m_pictures.path());
@@ -93,20 +79,6 @@ class Soak : public QObject
         return Ok;
     }
 
-    // Clicks the cells that made the puzzle: right after a creation this solves it,
-    // so the run reaches completions and the levels beyond the first.
-    void replayRecordedClicks()
-    {
-        const auto history = game().MoveHistory;
-        for (int i = history.upper(); i >= history.lower() && !history.empty(); --i) {
-            if (!game().BoardActive || platform::programEnding())
-                return;
-            const int index = history(i) - 1;
-            if (index < ui::form1().board().cellControls())
-                QTest::mouseClick(ui::form1().board().Picture1(index), Qt::LeftButton);
-        }
-    }
-
     void pressKey(Qt::Key key)
     {
         ui::form1().activateWindow();
@@ -124,10 +96,6 @@ class Soak : public QObject
             std::function<void()> run;
         };
         ui::Form1 &form1 = ui::form1();
-        // A menu command by its shortcut or by its item.
-        const auto command = [this, &form1](Qt::Key key, QAction *item) {
-            chance(50) ? pressKey(key) : item->trigger();
-        };
         const Step steps[] = {
             {7, "cell click",
              [this] {
@@ -136,7 +104,13 @@ class Soak : public QObject
                  if (cell->isVisible())
                      QTest::mouseClick(cell, Qt::LeftButton);
              }},
-            {2, "solve by the recorded clicks", [this] { replayRecordedClicks(); }},
+            // Right after a creation this solves it, so the run reaches completions and
+            // the levels beyond the first.
+            {2, "solve by the recorded clicks",
+             [] {
+                 gamedriver::undoRecordedClicks(
+                     [] { return game().BoardActive && !platform::programEnding(); });
+             }},
             // Cursor moves, Space and Return on the board.
             {3, "board keys",
              [this] {
@@ -151,11 +125,14 @@ class Soak : public QObject
                  QWidget *dialogs[] = {&ui::form2(), &ui::form3(), &ui::form6()};
                  QTest::keyClick(dialogs[below(3)], chance(50) ? Qt::Key_Return : Qt::Key_Escape);
              }},
-            {1, "F1", [&] { command(Qt::Key_F1, form1.arrange); }},
-            {1, "F2", [&] { command(Qt::Key_F2, form1.play); }},
-            {1, "F3", [&] { command(Qt::Key_F3, form1.pazzl); }},
-            {1, "F4", [this] { pressKey(Qt::Key_F4); }},
-            {1, "F5", [&] { command(Qt::Key_F5, form1.hint); }},
+            // F1 to F5 (F4 is "EndGmae"), by the key or by the menu item.
+            {5, "F1 to F5",
+             [&] {
+                 QAction *items[] = {form1.arrange, form1.play, form1.pazzl, nullptr, form1.hint};
+                 const int f = below(5);
+                 m_lastAction = QStringLiteral("F%1").arg(f + 1);
+                 items[f] && chance(50) ? items[f]->trigger() : pressKey(Qt::Key(Qt::Key_F1 + f));
+             }},
             {1, "Option", [&] { form1.Option->trigger(); }},
             {1, "About",
              [&] {
@@ -188,18 +165,14 @@ class Soak : public QObject
              [this] { chance(50) ? ui::form6().Image2_Click() : void(ui::form6().close()); }},
             {1, "events", [] { QCoreApplication::processEvents(); }},
         };
-        int pick = 0;
-        for (const Step &step : steps)
-            pick += step.weight;
-        pick = below(pick);
-        for (const Step &step : steps) {
-            pick -= step.weight;
-            if (pick < 0) {
-                m_lastAction = QLatin1String(step.name);
-                step.run();
-                return;
-            }
-        }
+        int pick =
+            below(std::accumulate(std::begin(steps), std::end(steps), 0,
+                                  [](int sum, const Step &step) { return sum + step.weight; }));
+        const Step *step = steps;
+        while ((pick -= step->weight) >= 0)
+            ++step;
+        m_lastAction = QLatin1String(step->name);
+        step->run();
     }
 
     // The invariants that hold whenever no handler is running.
@@ -238,17 +211,10 @@ private slots:
     {
         QVERIFY(m_pictures.isValid());
         // Pictures of every kind the dialog lists, and one that only claims to be a JPEG.
-        QImage picture(120, 90, QImage::Format_RGB32);
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                picture.setPixel(x, y, qRgb(x * 2, y * 2, 128));
-        QVERIFY(picture.save(m_pictures.filePath(QStringLiteral("photo.jpg"))));
-        QVERIFY(picture.save(m_pictures.filePath(QStringLiteral("IMG_0001.JPG")), "JPEG"));
-        QVERIFY(picture.save(m_pictures.filePath(QStringLiteral("drawing.bmp"))));
+        for (const char *name : {"photo.jpg", "IMG_0001.JPG", "drawing.bmp"})
+            QVERIFY(!gamedriver::writePicture(m_pictures.path(), name, Qt::darkGreen).isEmpty());
         QFile fake(m_pictures.filePath(QStringLiteral("broken.jpg")));
-        QVERIFY(fake.open(QIODevice::WriteOnly));
-        fake.write("not a picture at all");
-        fake.close();
+        QVERIFY(fake.open(QIODevice::WriteOnly) && fake.write("not a picture at all") > 0);
 
         const int seed =
             environmentNumber("TOVIK2_SOAK_SEED", QDateTime::currentMSecsSinceEpoch() % 1000000);

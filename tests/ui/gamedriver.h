@@ -14,6 +14,8 @@
 #include "scrollbar.h"
 #include "startup.h"
 
+#include <functional>
+
 namespace gamedriver {
 
 // A program just started: no windows, the state before start-up, the splash up.
@@ -61,6 +63,22 @@ template <typename T> QList<int> entries(const platform::BoundedArray<T> &array)
     for (int i = array.lower(); !array.empty() && i <= array.upper(); ++i)
         list.append(int(array(i)));
     return list;
+}
+
+// Clicks the recorded cells, last first (flips commute), while `goOn` holds: right after
+// a creation this solves the puzzle. A cell the board no longer has is skipped. How
+// many cells were clicked.
+inline int undoRecordedClicks(const std::function<bool()> &goOn)
+{
+    const QList<int> clicks = entries(engine::game().MoveHistory);
+    int made = 0;
+    for (qsizetype i = clicks.size() - 1; i >= 0 && goOn(); --i) {
+        if (clicks[i] <= ui::form1().board().cellControls()) {
+            clickCell(clicks[i] - 1);
+            ++made;
+        }
+    }
+    return made;
 }
 
 inline int cellsWithBorder(int borderStyle)

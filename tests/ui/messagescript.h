@@ -2,19 +2,20 @@
 
 // Answers the game's message boxes in tests: each box takes the next scripted answer
 // and is recorded, so a test can check what the player was asked. A box with no
-// answer left is recorded and answered with `unscripted` (OK unless set), and the
-// test can check `unexpected`.
+// answer left is recorded and answered with `unscripted` (OK unless set).
 
 #include "messagebox.h"
 
 #include <QList>
 
 #include <deque>
+#include <initializer_list>
 
 class MessageScript
 {
 public:
-    MessageScript() { install(); }
+    // The answers, in turn, of the first boxes.
+    explicit MessageScript(std::initializer_list<int> first = {}) : answers(first) { install(); }
     ~MessageScript() { platform::setMessageBoxResponder({}); }
     MessageScript(const MessageScript &) = delete;
     MessageScript &operator=(const MessageScript &) = delete;
@@ -24,10 +25,8 @@ public:
     {
         platform::setMessageBoxResponder([this](const platform::MessageBoxRequest &request) {
             asked.append(request);
-            if (answers.empty()) {
-                ++unexpected;
+            if (answers.empty())
                 return unscripted;
-            }
             const int answer = answers.front();
             answers.pop_front();
             return answer;
@@ -51,5 +50,4 @@ public:
     QList<platform::MessageBoxRequest> asked;
     std::deque<int> answers;
     int unscripted = platform::MsgBoxAnswer::Ok;
-    int unexpected = 0;
 };

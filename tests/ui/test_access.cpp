@@ -101,7 +101,8 @@ private slots:
     }
 
     // Keys on the board as letters (L R U D arrows, S Space, E Return), M a mouse click on
-    // the bottom-right cell, N a new game, B a new board.
+    // the bottom-right cell, N a new game, B a new board. The cursor's cell, and no other,
+    // shows a frame in the desktop's highlight colour.
     void cursorFollowsTheKeys_data()
     {
         QTest::addColumn<QString>("keys");
@@ -139,6 +140,11 @@ private slots:
         }
         QCOMPARE(cursor().isShown(), position >= 0);
         QCOMPARE(cursor().position(), std::max(position, 0));
+        QVERIFY(!cursor().showAt(engine::game().CellCount)); // no cell there: nothing moves
+        for (int index = 0; index < engine::game().CellCount; ++index) {
+            QWidget *cell = ui::form1().board().Picture1(index);
+            QCOMPARE(framedIn(cell, platform::focusColor(*cell), 2), index == position);
+        }
         QCOMPARE(delivered.size(), clicked.size());
         for (int i = 0; i < clicked.size(); ++i)
             QCOMPARE(delivered.at(i).at(0).toInt(), clicked.at(i));
@@ -148,22 +154,6 @@ private slots:
                 clickCell(index);
             QCOMPARE(entries(engine::game().CellState), before);
         }
-    }
-
-    // On every cell, right way or reversed, a frame in the desktop's highlight colour; a
-    // highlighted cursor's frame is bolder and orange, and turns plain at the next key.
-    void cursorFrameShowsOnEveryCell()
-    {
-        startNormalGame();
-        const QColor orange(255, 140, 0);
-        for (int index = 0; index < 9; ++index) {
-            QWidget *cell = ui::form1().board().Picture1(index);
-            QVERIFY(cursor().showAt(index) && framedIn(cell, platform::focusColor(*cell), 2));
-            QVERIFY(cursor().showAt(index, true) && framedIn(cell, orange, 4));
-            QTest::keyClick(ui::form1().client(), Qt::Key_Left);
-            QVERIFY(!cursor().isHighlighted() && !framedIn(cell, orange, 4));
-        }
-        QVERIFY(!cursor().showAt(9));
     }
 
     // Window (2 setting, 3 About, 6 option), the control with the focus, the key; how
@@ -268,9 +258,10 @@ private slots:
         QCOMPARE(about.Label2->y(), qRound(about.VScroll1->value() / 15.0));
     }
 
-    // Hint shows the cursor, highlighted, on a cell of a shortest solution and Space flips
-    // it: F5 and Space alone solve a normal game in the fewest clicks. With no game, and
-    // in puzzle mode, where it would defeat the move limit, F5 does nothing.
+    // Hint shows the cursor, highlighted (a bolder frame, in orange), on a cell of a shortest
+    // solution, and Space flips it and ends the highlight: F5 and Space alone solve a normal
+    // game in the fewest clicks. With no game, and in puzzle mode, where it would defeat
+    // the move limit, F5 does nothing.
     void hintAndSpaceAloneSolveANormalGame()
     {
         QWidget *board = ui::form1().client();
@@ -284,10 +275,13 @@ private slots:
         QVERIFY(ui::form1().hint->isEnabled());
         const auto fewest = engine::ShortestSolution()->size();
         QVERIFY(fewest > 0);
+        const QColor orange(255, 140, 0);
         for (std::size_t presses = 0; presses < fewest; ++presses) {
             QTest::keyClick(board, Qt::Key_F5);
-            QVERIFY(cursor().isHighlighted());
+            QWidget *cell = ui::form1().board().Picture1(cursor().position());
+            QVERIFY(cursor().isHighlighted() && framedIn(cell, orange, 4));
             QTest::keyClick(board, Qt::Key_Space);
+            QVERIFY(!cursor().isHighlighted() && !framedIn(cell, orange, 4));
         }
         QCOMPARE(script.prompts(), QStringList{"This puzzle complete!!"});
 

@@ -42,15 +42,11 @@ const QHash<QChar, QString> Questions = {
 
 const QString TaskText = QStringLiteral("%1手以内で完成せよ。\r\n残り%2"); // limit, moves left
 
-// Clicks the recorded cells, last first (flips commute), until the game shows a message.
+// Clicks the recorded cells until the game shows a message; how many.
 int solveByUndoing(const MessageScript &script)
 {
-    const QList<int> clicks = entries(engine::game().MoveHistory);
     const qsizetype asked = script.asked.size();
-    int made = 0;
-    for (qsizetype i = clicks.size() - 1; i >= 0 && script.asked.size() == asked; --i, ++made)
-        clickCell(clicks[i] - 1);
-    return made;
+    return undoRecordedClicks([&] { return script.asked.size() == asked; });
 }
 
 // Drags the files over the window and drops them; whether the window took the drop.
@@ -260,8 +256,7 @@ private slots:
         QVERIFY(buildBoard(m_picture, 10));
         QCOMPARE(main.frameGeometry().bottomRight(), area.bottomRight());
         const QPoint moved = main.frameGeometry().topLeft();
-        MessageScript script;
-        script.then(Yes);
+        MessageScript script{Yes};
         engine::pazzl_Click();
         QCOMPARE(main.frameGeometry().topLeft(), QPoint(area.left(), moved.y()));
         ui::form2().move(area.bottomRight()); // a dialog is brought back when it is shown
@@ -296,8 +291,7 @@ private slots:
         else if (!name.endsWith("txt"))
             QVERIFY(QImage(m_picture).save(path));
         QVERIFY(buildBoard(m_picture, 5));
-        MessageScript script;
-        script.then(Yes);
+        MessageScript script{Yes};
         engine::pazzl_Click();
         ui::form2().VScroll1->setValue(4);
         const QVariantList before = openedState();
@@ -328,8 +322,7 @@ private slots:
             disabledLook = ui::form2().Image1->grab().toImage();
             ui::form2().Image1_Click();
         });
-        MessageScript script;
-        script.then(Yes);
+        MessageScript script{Yes};
         engine::pazzl_Click();
         QVERIFY(!disabledLook.isNull() && disabledLook != enabledLook);
         QCOMPARE(dialog.Image1->grab().toImage(), enabledLook);
@@ -345,8 +338,7 @@ private slots:
     void levelStaysAtTheTopWhenTheCountersWouldOverflow()
     {
         QVERIFY(buildBoard(m_picture, 3));
-        MessageScript script;
-        script.then(Yes);
+        MessageScript script{Yes};
         engine::pazzl_Click();
         engine::game().PuzzleMoves = 32766;
         engine::game().MovesLeft = 1;
