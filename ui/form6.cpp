@@ -21,6 +21,7 @@
 #include "forms.h"
 #include "gamestate.h"
 #include "label.h"
+#include "layoutpictures.h"
 #include "messagebox.h"
 #include "messages.h"
 #include "picture.h"
@@ -59,7 +60,7 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Option"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/tovik2.ico")));
+    setWindowIcon(platform::layoutIcon(QStringLiteral(":/pictures/tovik2.ico")));
     // The layout keeps the desktop's default font, a proportional gothic at 9 pt; its
     // narrower kana let the scroll bar's two-line caption fit its box.
     setFont(platform::layoutFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));

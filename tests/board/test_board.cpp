@@ -9,6 +9,7 @@
 #include "board.h"
 #include "colors.h"
 #include "gamestate.h"
+#include "layoutpictures.h"
 #include "messagebox.h"
 #include "messages.h"
 #include "picturebox.h"
@@ -270,6 +271,25 @@ private slots:
         QCOMPARE(QList({image.pixel(0, 0), image.pixel(20, 39), image.pixel(100, 0),
                         image.pixel(119, 39)}),
                  QList({qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 255)}));
+    }
+
+    // Each picture of the layouts has a dense version of the same design size, which a
+    // screen above a ratio of 1 gets.
+    void layoutPicturesComeInBothDensities_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name :
+             {"tovik2.ico", "ok.gif", "cancel.gif", "title.gif", "backgland.gif"})
+            QTest::newRow(name) << QStringLiteral(":/pictures/") + QLatin1String(name);
+    }
+    void layoutPicturesComeInBothDensities()
+    {
+        QFETCH(QString, name);
+        const QPixmap plain = platform::layoutPixmap(name, 1);
+        const QPixmap dense = platform::layoutPixmap(name, 2);
+        QVERIFY(!plain.isNull() && plain.devicePixelRatio() == 1 && dense.devicePixelRatio() == 2);
+        QCOMPARE(dense.size(), plain.size() * 2);
+        QCOMPARE(platform::layoutIcon(name).availableSizes().size(), 2);
     }
 };
 
