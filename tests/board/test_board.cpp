@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QPainter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -65,14 +66,13 @@ class BoardTest : public QObject
 
     static QPoint placeOf(QRgb pixel) { return {qRed(pixel), qGreen(pixel)}; }
     static bool near(QPoint a, QPoint b) { return (a - b).manhattanLength() <= 4; }
-    static qreal ratio() { return qApp->devicePixelRatio(); }
     // What the client area shows of a rectangle of it, in device pixels.
     static QImage shown(Rig &rig, const QRect &logical)
     {
         return rig.area.grab()
             .toImage()
             .convertToFormat(QImage::Format_RGB32)
-            .copy(deviceRect(logical, ratio()));
+            .copy(deviceRect(logical, rig.area.devicePixelRatioF()));
     }
     QString save(const QImage &image, const QString &name)
     {
@@ -168,7 +168,8 @@ private slots:
         const int spare = rig.area.width() - grid.width(); // split evenly left and right
         QVERIFY(grid.top() == 0 && spare >= 0 && qAbs(2 * grid.left() - spare) <= 1);
         const QImage &mask = rig.board.Mask();
-        QCOMPARE(mask.size(), platform::deviceSizeCovering(grid.size(), ratio()));
+        QCOMPARE(mask.size(),
+                 platform::deviceSizeCovering(grid.size(), rig.area.devicePixelRatioF()));
         QVERIFY(near(placeOf(mask.pixel(mask.width() * 3 / 4, mask.width() * 3 / 4)), {150, 75}));
         for (bool whole : {true, false}) {
             rig.whole = whole;
@@ -188,21 +189,21 @@ private slots:
         for (bool whole : {true, false}) {
             Rig rig;
             rig.whole = whole;
+            const qreal ratio = rig.area.devicePixelRatioF();
             const int side = 3, pitch = 33;
             // Mask holds the picture pixel for pixel.
-            const int mask =
-                platform::deviceSizeCovering(QSize(side, side) * pitch, ratio()).width();
+            const int mask = platform::deviceSizeCovering(QSize(side, side) * pitch, ratio).width();
             const QString path = save(coordinates(mask, mask), "gone-soon.bmp");
             QVERIFY(build(rig, side, 495, path) && QFile::remove(path));
             rig.board.setCellBorders(1);
             engine::game().CellState(2) = engine::game().CellState(5) = false; // reversed
             rig.board.DrawBoard();
             const QRgb face = platform::systemColor(15).rgb();
-            const QPoint gridOrigin = platform::devicePoint(rig.board.grid().origin, ratio());
+            const QPoint gridOrigin = platform::devicePoint(rig.board.grid().origin, ratio);
             for (int i = 0; i < side * side; ++i) {
                 const QRect cell = rig.board.Picture1(i)->geometry();
                 const QImage inner = shown(rig, cell.adjusted(1, 1, -1, -1));
-                const QPoint block = deviceRect(cell, ratio()).topLeft() - gridOrigin;
+                const QPoint block = deviceRect(cell, ratio).topLeft() - gridOrigin;
                 for (int p = 0; p < inner.width() * inner.height(); ++p) {
                     const QPoint at(p % inner.width(), p / inner.width());
                     const QRgb pixel = inner.pixel(at);
@@ -235,7 +236,9 @@ private slots:
         rig.whole = true;
         rig.board.DrawBoard();
         const QImage whole = rig.board.Picture1(2)->grab().toImage();
-        const auto at = [](int x, int y) { return (QPointF(x, y) * ratio()).toPoint(); };
+        const auto at = [&rig](int x, int y) {
+            return (QPointF(x, y) * rig.area.devicePixelRatioF()).toPoint();
+        };
         QCOMPARE(
             QList({perCell.pixel(at(4, 16)), perCell.pixel(at(28, 16)), whole.pixel(at(28, 16))}),
             QList(
@@ -278,12 +281,35 @@ private slots:
         }
     }
 
+    // A window moved to a screen of another density (two offscreen screens, made by
+    // board/twoscreens.json): what the cells showed is kept, scaled, and the next drawing
+    // makes Mask again for the new screen and shows it pixel for pixel.
+    void cellsFollowTheirWindowToAnotherScreen()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
+            QSKIP("needs two screens of different densities");
+        Rig rig;
+        rig.area.move(screens[0]->geometry().topLeft());
+        rig.area.show();
+        QVERIFY(build(rig, 5, 500, save(coordinates(250, 250), "moves.bmp")));
+        rig.area.move(screens[1]->geometry().topLeft());
+        QTRY_COMPARE(rig.area.devicePixelRatioF(), screens[1]->devicePixelRatio());
+        const QRect grid(rig.board.grid().origin, rig.board.grid().size());
+        QVERIFY(qBlue(shown(rig, grid).pixel(40, 40)) == 0); // not yet drawn again
+        rig.board.DrawBoard();
+        const QImage cells = shown(rig, grid);
+        QCOMPARE(cells, rig.board.Mask().copy(QRect(QPoint(), cells.size())));
+        QCOMPARE(rig.board.Mask().devicePixelRatio(), screens[1]->devicePixelRatio());
+    }
+
     // A "backgland.gif" in the current directory wins, stretched over the whole surface.
     // Without it, a dense screen gets the built-in copy with twice the pixels.
     void backgroundFileWinsOverTheBuiltInCopy()
     {
-        QCOMPARE(board::backgroundPicture(QSize(1000, 1000), ratio()).size(),
-                 ratio() > 1 ? QSize(640, 480) : QSize(320, 240));
+        const qreal ratio = qApp->devicePixelRatio();
+        QCOMPARE(board::backgroundPicture(QSize(1000, 1000), ratio).size(),
+                 ratio > 1 ? QSize(640, 480) : QSize(320, 240));
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
         const QRgb redThenBlue[] = {qRgb(255, 0, 0), qRgb(0, 0, 255)};
@@ -294,7 +320,7 @@ private slots:
         board::DrawBackground(surface);
         const QImage &image = surface.image();
         const int w = image.width(), h = image.height();
-        QCOMPARE(image.size(), QSize(120, 40) * ratio());
+        QCOMPARE(image.size(), QSize(120, 40) * surface.devicePixelRatioF());
         QCOMPARE(QList({image.pixel(0, 0), image.pixel(w / 6, h - 1), image.pixel(w * 5 / 6, 0),
                         image.pixel(w - 1, h - 1)}),
                  QList({qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 255)}));
