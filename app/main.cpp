@@ -5,6 +5,7 @@
 #include <QIcon>
 
 #include "events.h"
+#include "layoutpictures.h"
 #include "form4.h"
 #include "forms.h"
 #include "startup.h"
@@ -70,7 +71,7 @@ int main(int argc, char *argv[])
     // the program's name to every title nor puts it into an empty one (the progress
     // window's caption is empty).
     QApplication::setApplicationDisplayName(QStringLiteral(""));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/tovik2.ico")));
+    QApplication::setWindowIcon(platform::layoutIcon(QStringLiteral(":/pictures/tovik2.ico")));
 
     ui::connectGameToWindows();
     platform::guarded(engine::Main);

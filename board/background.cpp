@@ -11,9 +11,9 @@
 #include <QFileInfo>
 #include <QString>
 
+#include "layoutpictures.h"
 #include "picture.h"
 #include "picturebox.h"
-#include "twips.h"
 
 namespace board {
 namespace {
@@ -76,15 +76,20 @@ QImage currentDirectoryPicture(const QSize &paintedSize)
 
 } // namespace
 
-QImage backgroundPicture(const QSize &paintedSize)
+QImage backgroundPicture(const QSize &paintedSize, qreal ratio)
 {
     if (paintedSize.isEmpty())
         return {};
     const QImage local = currentDirectoryPicture(paintedSize);
     if (!local.isNull())
         return local;
+    const QString builtInFile = QStringLiteral(":/pictures/backgland.gif");
+    if (ratio > 1) {
+        static KeptPicture dense;
+        return dense.forArea(platform::denseVersion(builtInFile), paintedSize);
+    }
     static KeptPicture builtIn;
-    return builtIn.forArea(QStringLiteral(":/pictures/backgland.gif"), paintedSize);
+    return builtIn.forArea(builtInFile, paintedSize);
 }
 
 void DrawBackground(platform::PictureBox &surface)
@@ -92,8 +97,7 @@ void DrawBackground(platform::PictureBox &surface)
     surface.setAutoRedraw(true);
     const double width = surface.ScaleWidth();
     const double height = surface.ScaleHeight();
-    const QImage picture =
-        backgroundPicture(QSize(platform::toPixels(width), platform::toPixels(height)));
+    const QImage picture = backgroundPicture(surface.image().size(), surface.devicePixelRatioF());
     if (picture.isNull())
         surface.Cls();
     else

@@ -12,12 +12,14 @@ class PictureBox;
 
 namespace board {
 
-// The background picture for painting over an area of paintedSize pixels: never
-// larger than the largest area it has been asked for, nor than its own size.
-QImage backgroundPicture(const QSize &paintedSize);
+// The background picture for painting over an area of paintedSize device pixels, at
+// `ratio` device pixels per pixel: never larger than the largest area it has been asked
+// for, nor than its own size. Above a ratio of 1 the built-in copy is its version with
+// twice the pixels each way.
+QImage backgroundPicture(const QSize &paintedSize, qreal ratio = 1);
 
 // Stretches the background picture over the whole inner area of a window's client
-// surface, as its persistent background.
+// surface, as its persistent background, at the surface's device resolution.
 void DrawBackground(platform::PictureBox &surface);
 
 } // namespace board

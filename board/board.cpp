@@ -15,6 +15,12 @@
 // at every size. The grid can then be a few pixels narrower than the window, which is
 // sized from the cell size in twips; it is centred in it, as it is in a window that
 // comes out wider than asked for.
+//
+// On a dense screen Mask and the cells' pictures are decoded and copied in device pixels,
+// so the cells show the picture's own detail. A cell 33 pixels wide is 49.5 device pixels
+// at a ratio of 1.5: Qt gives each cell the device pixels between its edges rounded on
+// the window, 49 or 50 of them, and each copies exactly those pixels of Mask, so the
+// cells still meet without a seam or a repeated column.
 
 #include "board.h"
 
@@ -25,6 +31,7 @@
 
 #include "blockcopy.h"
 #include "colors.h"
+#include "devicepixels.h"
 #include "fonts.h"
 #include "gamestate.h"
 #include "messagebox.h"
@@ -71,17 +78,22 @@ QString loadFailurePrompt(const QString &path, const QString &reason)
     return prompt;
 }
 
-// Mask as the cells copy from it: the picture stretched over the whole buffer, and
-// where the picture is transparent, Mask's own back colour (system colour 5).
-QImage maskFrom(const QImage &picture, const QSize &size)
+// Mask as the cells copy from it: the picture stretched over the whole buffer of `size`
+// device pixels, and where the picture is transparent, Mask's own back colour (system
+// colour 5).
+QImage maskFrom(const QImage &picture, const QSize &size, qreal ratio)
 {
-    if (picture.size() == size && !picture.hasAlphaChannel())
-        return picture.convertToFormat(QImage::Format_RGB32);
-    QImage mask(size, QImage::Format_RGB32);
-    mask.fill(platform::systemColor(5));
-    QPainter painter(&mask);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(mask.rect(), picture);
+    QImage mask;
+    if (picture.size() == size && !picture.hasAlphaChannel()) {
+        mask = picture.convertToFormat(QImage::Format_RGB32);
+    } else {
+        mask = QImage(size, QImage::Format_RGB32);
+        mask.fill(platform::systemColor(5));
+        QPainter painter(&mask);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(mask.rect()), picture, QRectF(picture.rect()));
+    }
+    mask.setDevicePixelRatio(ratio);
     return mask;
 }
 
@@ -103,6 +115,17 @@ private:
 QPoint clientPixel(double left, double top)
 {
     return {platform::toPixels(left + ClientOffsetX), platform::toPixels(top)};
+}
+
+QSize CellGrid::deviceSize(qreal ratio) const
+{
+    return platform::deviceSizeCovering(size(), ratio);
+}
+
+QRect CellGrid::deviceBlock(int index, qreal ratio, const QPoint &onSurface) const
+{
+    return platform::deviceRect(QRect(onSurface + block(index), pitch), ratio)
+        .translated(-platform::devicePoint(onSurface, ratio));
 }
 
 Board::Board(BoardHost &host, BoardSettings &settings, QObject *parent)
@@ -135,18 +158,21 @@ bool Board::BuildBoard()
 
     // Decode before anything changes: a picture that cannot be read leaves the
     // board, the window and the game state exactly as they were. Mask is N cells of
-    // whole pixels a side, so the picture is decoded straight to that size.
+    // whole pixels a side, so the picture is decoded straight to that size in device
+    // pixels.
     CellGrid grid;
     grid.columns = m_settings.gridSide();
     grid.pitch = QSize(platform::toPixels(m_template.width), platform::toPixels(m_template.height));
+    const qreal ratio = m_host.cellParent()->devicePixelRatioF();
     const QString path = QString::fromStdString(g.ImagePath);
-    platform::LoadedPicture picture = platform::LoadPicture(path, grid.size());
+    platform::LoadedPicture picture = platform::LoadPicture(path, grid.deviceSize(ratio));
     if (!picture.ok()) {
         g.MsgAnswer = platform::MsgBox(loadFailurePrompt(path, picture.reason),
                                        platform::MsgBoxStyle::Exclamation, loadErrorTitle);
         return false;
     }
-    QImage mask = maskFrom(picture.image, grid.size());
+    picture.image.setDevicePixelRatio(ratio);
+    QImage mask = maskFrom(picture.image, grid.deviceSize(ratio), ratio);
 
     m_settings.hideSettings();
 
@@ -200,6 +226,7 @@ bool Board::BuildBoard()
 
 void Board::DrawBoard()
 {
+    fitPicturesToRatio();
     if (m_settings.wholePicture())
         drawWholePicture();
     else
@@ -207,19 +234,34 @@ void Board::DrawBoard()
     emit drawn();
 }
 
+// The main window has moved to a screen of another density since the build: Mask and
+// the cells' pictures are made again at the new ratio from the picture as it was
+// decoded, which may since have changed or gone.
+void Board::fitPicturesToRatio()
+{
+    const qreal ratio = m_host.cellParent()->devicePixelRatioF();
+    if (m_mask.isNull() || m_mask.devicePixelRatio() == ratio)
+        return;
+    m_picture.setDevicePixelRatio(ratio);
+    m_mask = maskFrom(m_picture, m_grid.deviceSize(ratio), ratio);
+    m_cellPictures.clear();
+}
+
 // Each right-way cell shows its own block of Mask, one pitch square at the cell's place
 // in the grid.
 void Board::drawWholePicture()
 {
     const engine::GameState &g = engine::game();
+    const qreal ratio = m_mask.devicePixelRatio();
+    const QPoint onSurface = platform::surfacePosition(*m_host.cellParent(), m_grid.origin);
     for (int k = 1; k <= g.CellCount; ++k) {
         PictureBox *cell = Picture1(k - 1);
         if (g.CellState(k)) {
             cell->Cls();
             cell->setBackColor(platform::ScrollBarColor);
-            const QPoint block = m_grid.block(k - 1);
-            platform::BitBlt(cell->image(), 0, 0, m_grid.pitch.width(), m_grid.pitch.height(),
-                             m_mask, block.x(), block.y());
+            const QRect block = m_grid.deviceBlock(k - 1, ratio, onSurface);
+            platform::BitBlt(cell->image(), 0, 0, block.width(), block.height(), m_mask, block.x(),
+                             block.y());
             cell->update();
         } else {
             cell->setBackColor(platform::ButtonFace);

@@ -65,6 +65,16 @@ struct CellGrid
     {
         return {index % columns * pitch.width(), index / columns * pitch.height()};
     }
+
+    // Mask in device pixels, at `ratio` of them per pixel: enough to cover the grid
+    // wherever it lies on the window.
+    QSize deviceSize(qreal ratio) const;
+    // Where block(index) lies in Mask's device pixels when the grid's origin lies at
+    // `onSurface` on its window's surface: the block's edges rounded there, counted from
+    // the origin's device pixel. These are the very pixels Qt gives the cell, so the
+    // cells show Mask edge to edge, without a seam, also where a cell is 49.5 device
+    // pixels wide.
+    QRect deviceBlock(int index, qreal ratio, const QPoint &onSurface) const;
 };
 
 class Board : public QObject
@@ -96,7 +106,7 @@ public:
     double templateCellWidth() const;
     double templateCellHeight() const;
 
-    // The hidden buffer: the picture stretched over N x N cells.
+    // The hidden buffer: the picture stretched over N x N cells, in device pixels.
     const QImage &Mask() const { return m_mask; }
 
     // Where the cells of the last build lie.
@@ -122,6 +132,7 @@ private:
     platform::PictureBox *newCell(int index);
     void placeTemplate(double left, double top);
     void retireCell(platform::PictureBox *cell);
+    void fitPicturesToRatio();
     void drawWholePicture();
     void drawPictureInEveryCell();
     const QImage &cellPicture(const QSize &innerSize);
@@ -133,10 +144,10 @@ private:
     CellGrid m_grid;
     QImage m_mask;
     // The picture as decoded for Mask, transparency and all, which the per-cell method
-    // paints over each cell.
+    // paints over each cell. Both carry the device pixel ratio they were made for.
     QImage m_picture;
-    // The complete picture shrunk to a cell's inner area, per inner size (with and
-    // without frames), made once and reused by every redraw.
+    // The complete picture shrunk to a cell's inner area, per inner size in device
+    // pixels (with and without frames), made once and reused by every redraw.
     std::vector<QImage> m_cellPictures;
     // Clicks of cells being delivered right now: a cell whose click is on the
     // stack must outlive it.

@@ -1,12 +1,13 @@
 #include "picturebox.h"
 
+#include "blockcopy.h"
+#include "devicepixels.h"
 #include "messagebox.h"
 #include "twips.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPaintEvent>
 
 #include <algorithm>
 
@@ -68,14 +69,17 @@ void PictureBox::PaintPicture(const QImage &picture, double x, double y, double 
     const int x2 = toPixels(x + width);
     const int y2 = toPixels(y + height);
     const QRect area(std::min(x1, x2), std::min(y1, y2), std::abs(x2 - x1), std::abs(y2 - y1));
-    if (area.isEmpty())
+    const QRect target = imageRect(area);
+    if (area.isEmpty() || target.isEmpty())
         return;
+    // Into the image's own pixels: a picture decoded at the size of its place there is
+    // copied pixel for pixel.
     QPainter painter(&m_image);
+    switchToDevicePixels(painter);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (width < 0 || height < 0)
-        painter.drawImage(area, picture.mirrored(width < 0, height < 0));
-    else
-        painter.drawImage(area, picture);
+    const QImage drawn =
+        width < 0 || height < 0 ? picture.mirrored(width < 0, height < 0) : picture;
+    painter.drawImage(QRectF(target), drawn, QRectF(drawn.rect()));
     update();
 }
 
@@ -125,24 +129,35 @@ double PictureBox::ScaleHeight() const
     return toTwips(innerRect().height());
 }
 
-void PictureBox::paintEvent(QPaintEvent *event)
+// In device pixels, so the image shows unscaled. The frame is what lies between the
+// box's rounded edges and its inner area's. The image was made for where the box lies
+// on its window; where it is painted elsewhere (a grab of the box alone) and rounds to
+// a pixel more, that pixel shows the back colour.
+void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    if (m_borderStyle == 1) {
-        painter.setPen(palette().color(QPalette::Shadow));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    const QRect inner = innerRect();
-    const QRect exposed = event->rect() & inner;
-    if (!exposed.isEmpty())
-        painter.drawImage(exposed, image(), exposed.translated(-inner.topLeft()));
+    const QTransform toDevice = switchToDevicePixels(painter);
+    const QRect inner = deviceRect(toDevice, innerRect());
+    if (m_borderStyle == 1)
+        painter.fillRect(deviceRect(toDevice, rect()), palette().color(QPalette::Shadow));
+    const QImage &picture = image();
+    const QRect covered = QRect(inner.topLeft(), picture.size()) & inner;
+    if (covered != inner)
+        painter.fillRect(inner, toQColor(m_backColor));
+    if (!covered.isEmpty())
+        painter.drawImage(covered, picture, covered.translated(-inner.topLeft()));
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
     fitImageToInnerArea();
     QWidget::resizeEvent(event);
+}
+
+void PictureBox::showEvent(QShowEvent *event)
+{
+    fitImageToInnerArea();
+    QWidget::showEvent(event);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
@@ -166,22 +181,36 @@ QRect PictureBox::innerRect() const
     return QRect(frame, frame, std::max(0, width() - 2 * frame), std::max(0, height() - 2 * frame));
 }
 
+// The inner area's edges rounded on the window's surface, counted from its top-left
+// corner's device pixel: the very pixels Qt lets the box paint there.
+QRect PictureBox::imageRect(const QRect &inner) const
+{
+    const qreal ratio = devicePixelRatioF();
+    const QPoint origin = surfacePosition(*this, innerRect().topLeft());
+    return deviceRect(inner.translated(origin), ratio).translated(-devicePoint(origin, ratio));
+}
+
 void PictureBox::fitImageToInnerArea() const
 {
-    const QSize size = innerRect().size();
-    if (m_image.size() == size)
+    const qreal ratio = devicePixelRatioF();
+    const QSize size = imageRect(QRect(QPoint(), innerRect().size())).size();
+    if (m_image.size() == size && m_image.devicePixelRatio() == ratio)
         return;
     if (size.isEmpty()) {
         m_image = QImage();
         return;
     }
-    // What was drawn stays at the top left; the new area shows the back colour.
+    // The new area shows the back colour. At the same ratio what was drawn stays at the
+    // top left pixel for pixel; at another it is scaled to the same logical place.
     QImage fitted(size, SurfaceFormat);
+    fitted.setDevicePixelRatio(ratio);
     fitted.fill(toQColor(m_backColor));
-    if (!m_image.isNull()) {
+    if (!m_image.isNull() && m_image.devicePixelRatio() == ratio) {
+        BitBlt(fitted, 0, 0, m_image.width(), m_image.height(), m_image, 0, 0);
+    } else if (!m_image.isNull()) {
         QPainter painter(&fitted);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, m_image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(QRectF(QPointF(), m_image.deviceIndependentSize()), m_image);
     }
     m_image = fitted;
 }

@@ -9,6 +9,9 @@
 // CurrentX/CurrentY with the box's font and ForeColor. BorderStyle 1 draws a thin
 // one-pixel frame; the inner area (ScaleWidth, ScaleHeight, the image) is then one
 // pixel smaller on every side.
+//
+// Sizes and places are logical pixels; the persistent image holds device pixels, so on
+// a dense screen pictures and text keep their full detail (see devicepixels.h).
 
 #include "clicktracker.h"
 #include "colors.h"
@@ -51,10 +54,13 @@ public:
     double ScaleWidth() const;
     double ScaleHeight() const;
 
-    // The persistent image, the surface a block copy reads from or writes to
-    // (hDC). Call update() after writing to it directly. It always has the inner
-    // area's size, also while the box is hidden (Qt sends a hidden widget no resize
-    // events, so the image follows the size whenever it is used).
+    // The persistent image, the surface a block copy reads from or writes to (hDC):
+    // the device pixels of the inner area where the box lies on its window, carrying
+    // the box's device pixel ratio. Call update() after writing to it directly. It
+    // always fits the inner area and the ratio, also while the box is hidden: Qt sends
+    // a hidden widget no resize events, and Qt 6.4 no event when the ratio changes, so
+    // the image follows them whenever it is used. What is drawn on it stays at the top
+    // left when the size changes, and is scaled to its place when the ratio does.
     QImage &image()
     {
         fitImageToInnerArea();
@@ -68,6 +74,9 @@ public:
 
     // The inner area in the box's own pixels: all of it, or inside the frame.
     QRect innerRect() const;
+    // Where a rectangle of the inner area (logical pixels, from its top-left corner)
+    // lies on image().
+    QRect imageRect(const QRect &inner) const;
 
 signals:
     void clicked();
@@ -75,6 +84,7 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     // For a box whose double-click is one click: its second press completes none.

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-PictureButton::PictureButton(const QPixmap &picture, const QString &accessibleName, QWidget *parent)
+PictureButton::PictureButton(const QIcon &picture, const QString &accessibleName, QWidget *parent)
     : QAbstractButton(parent), m_picture(picture)
 {
     // Tab reaches it; a mouse click does not move the focus, so clicking looks as it
@@ -18,21 +18,32 @@ PictureButton::PictureButton(const QPixmap &picture, const QString &accessibleNa
     setAccessibleName(accessibleName);
 }
 
-// The picture is stretched over the whole button, like a stretched image control.
+QSize PictureButton::sizeHint() const
+{
+    QSize smallest;
+    for (const QSize &size : m_picture.availableSizes()) {
+        if (!smallest.isValid() || size.width() < smallest.width())
+            smallest = size;
+    }
+    return smallest;
+}
+
+// The picture is stretched over the whole button, like a stretched image control, from
+// the version made for the screen's density.
 void PictureButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QPixmap picture = m_picture.pixmap(size(), devicePixelRatioF());
     if (isEnabled()) {
-        painter.drawPixmap(rect(), m_picture);
+        painter.drawPixmap(rect(), picture);
     } else {
         // Greyed and faded into the window's background: the dark marble pictures change
         // too little when they are only greyed.
         QStyleOption option;
         option.initFrom(this);
         painter.setOpacity(0.35);
-        painter.drawPixmap(rect(),
-                           style()->generatedIconPixmap(QIcon::Disabled, m_picture, &option));
+        painter.drawPixmap(rect(), style()->generatedIconPixmap(QIcon::Disabled, picture, &option));
         painter.setOpacity(1);
     }
     if (hasFocus())

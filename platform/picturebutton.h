@@ -4,10 +4,11 @@
 // is clicked with the mouse as a picture is (a left press and release on it), and from
 // the keyboard once Tab has reached it: Space, Return or Enter. It shows a focus frame
 // while the keyboard is on it, and looks greyed while it is disabled. To assistive
-// technology it is a button with the name it is given.
+// technology it is a button with the name it is given. The picture comes in the sizes
+// of the screen densities it is made for (see layoutpictures.h).
 
 #include <QAbstractButton>
-#include <QPixmap>
+#include <QIcon>
 
 namespace platform {
 
@@ -16,9 +17,10 @@ class PictureButton : public QAbstractButton
     Q_OBJECT
 
 public:
-    PictureButton(const QPixmap &picture, const QString &accessibleName, QWidget *parent = nullptr);
+    PictureButton(const QIcon &picture, const QString &accessibleName, QWidget *parent = nullptr);
 
-    QSize sizeHint() const override { return m_picture.deviceIndependentSize().toSize(); }
+    // The picture's own size at a ratio of 1.
+    QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -28,7 +30,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
-    QPixmap m_picture;
+    QIcon m_picture;
 };
 
 } // namespace platform

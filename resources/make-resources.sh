@@ -7,13 +7,18 @@
 # embeds the files as they are and never runs this script.
 #
 #   tovik2.ico     32x32, 16 colours: the game icon (a board, some tiles solved)
-#   tovik2.png     64x64: the same icon for the desktop entry
+#   tovik2.png     64x64: the same icon for the desktop entry and dense screens
 #   ok.gif         40x40, transparent corners: marble sphere marked OK
 #   cancel.gif     40x40, transparent corners: marble sphere marked Cancel
 #   title.gif      318x186: the splash picture
 #   sample.jpg     300x300: a coastal landscape to play with
 #   backgland.gif  320x240: light marble stretched behind every window
-#   tovik2.desktop freedesktop menu entry
+#
+# The pictures of the layouts also come as NAME@2x.png, twice the size each
+# way with the same design, for screens of a device pixel ratio above 1:
+# ok@2x.png, cancel@2x.png, title@2x.png and backgland@2x.png (the icon's is
+# tovik2.png). Their noise is made at the plain size and enlarged, so both
+# show the same marble; lines, letters and edges are drawn at the full size.
 
 set -euo pipefail
 
@@ -42,14 +47,24 @@ clut() {
     echo "$work/clut.png"
 }
 
+# A length scaled by a factor, for ImageMagick arguments with decimals.
+times() {
+    awk -v a="$1" -v k="$2" 'BEGIN { print a * k }'
+}
+
 # Grey marble: a plasma cloud bends a field of diagonal bands; the bands are
 # squeezed into thin dark veins and a little of the cloud is kept as haze.
-# Args: seed, WxH, vein sharpness (lower is thinner), output file.
+# Args: seed, WxH, vein sharpness (lower is thinner), output file, and the
+# scale (default 1): the cloud is made at WxH and enlarged, the veins drawn at
+# the scaled size.
 marble() {
-    local seed=$1 size=$2 sharpness=$3 out=$4
+    local seed=$1 size=$2 sharpness=$3 out=$4 k=${5:-1}
+    local grow=()
+    [ "$k" -gt 1 ] && grow=(-resize "$((100 * k))%")
     convert -size "$size" -seed "$seed" plasma:fractal -blur 0x3 -colorspace gray -auto-level \
+        "${grow[@]}" \
         -fx "vv=pow(abs(sin((i/w*2.0+j/h*1.2+u*3.0)*pi)),$sharpness); 0.75*vv+0.25*u" \
-        -blur 0x0.5 "$out"
+        -blur "0x$(times 0.5 "$k")" "$out"
 }
 
 # --- game icon -------------------------------------------------------------
@@ -128,43 +143,64 @@ sphere_light="xx=(i+0.5)/w*2-1; yy=(j+0.5)/h*2-1; zz=sqrt(max(0,1-xx*xx-yy*yy));
 sphere_light+=" d=max(0,-0.45*xx-0.55*yy+0.70*zz);"
 convert -size ${S}x${S} xc: -fx "$sphere_light 0.25+0.75*d" "$work/sphere-diffuse.png"
 convert -size ${S}x${S} xc: -fx "$sphere_light pow(d,28)" "$work/sphere-highlight.png"
-convert "$work/sphere-marble.png" \
-    "$work/sphere-diffuse.png" -compose multiply -composite \
-    "$work/sphere-highlight.png" -compose screen -composite \
-    -resize 40x40 "$work/sphere.png"
+for n in 40 80; do
+    convert "$work/sphere-marble.png" \
+        "$work/sphere-diffuse.png" -compose multiply -composite \
+        "$work/sphere-highlight.png" -compose screen -composite \
+        -resize ${n}x${n} "$work/sphere$n.png"
+done
 
 # The label is drawn at the final size so it stays crisp; a dark shadow keeps
 # it readable over the grey veins. GIF transparency is all or nothing, so the
-# disc is cut with a hard edge (radius 18.8 avoids lone pixels at its poles).
+# disc is cut with a hard edge (radius 18.8 avoids lone pixels at its poles);
+# the PNG of the dense version keeps the disc's smooth edge.
+# Args: label, font, point size, scale, output file.
 sphere_button() {
-    local label=$1 font=$2 size=$3 out=$4
-    convert "$work/sphere.png" -gravity center -font "$font" -pointsize "$size" \
-        -fill '#000000a0' -annotate +1+1 "$label" -fill white -annotate +0+0 "$label" \
-        \( -size 40x40 xc:black -fill white -draw "circle 19.5,19.5 19.5,0.7" -threshold 50% \) \
-        -alpha off -compose copy_opacity -composite "$out"
+    local label=$1 font=$2 size=$3 k=$4 out=$5
+    local n=$((40 * k)) centre edge=(-threshold 50%) opts=()
+    centre=$(times $((n - 1)) 0.5)
+    if [ "$k" -gt 1 ]; then
+        edge=()
+        opts=("${png_opts[@]}")
+    fi
+    convert "$work/sphere$n.png" -gravity center -font "$font" -pointsize $((size * k)) \
+        -fill '#000000a0' -annotate +$k+$k "$label" -fill white -annotate +0+0 "$label" \
+        \( -size ${n}x${n} xc:black -fill white \
+        -draw "circle $centre,$centre $centre,$(times 0.7 "$k")" "${edge[@]}" \) \
+        -alpha off -compose copy_opacity -composite "${opts[@]}" "$out"
 }
-sphere_button OK Liberation-Sans-Bold 17 ok.gif
-sphere_button Cancel Liberation-Sans-Narrow-Bold 11 cancel.gif
+sphere_button OK Liberation-Sans-Bold 17 1 ok.gif
+sphere_button Cancel Liberation-Sans-Narrow-Bold 11 1 cancel.gif
+sphere_button OK Liberation-Sans-Bold 17 2 ok@2x.png
+sphere_button Cancel Liberation-Sans-Narrow-Bold 11 2 cancel@2x.png
 
 # --- title picture ---------------------------------------------------------
 # TOVIK in dark marble with a soft shadow, over a grey embossed numeral II,
-# on a light marble panel with a bevelled edge.
-W=318 H=186
-marble 21 ${W}x${H} 0.45 "$work/title-light.png"
-convert "$work/title-light.png" "$(clut '#a29e96' '#cfcbc3' '#e8e5df' '#f5f3ef')" -clut "$work/title-panel.png"
-marble 5 ${W}x${H} 0.45 "$work/title-dark.png"
-convert "$work/title-dark.png" "$(clut '#7a8a90' '#3a4a52' '#1c262c' '#0c1216')" -clut "$work/title-letters.png"
-convert -size ${W}x${H} xc:black -font Liberation-Serif-Bold -pointsize 200 -fill white \
-    -gravity center -annotate +0+10 'II' "$work/title-numeral.png"
-convert -size ${W}x${H} xc:black -font Liberation-Serif-Bold -pointsize 84 -fill white \
-    -gravity center -annotate +0-6 'TOVIK' "$work/title-word.png"
-convert "$work/title-panel.png" \
-    \( "$work/title-numeral.png" -blur 0x2 -shade 135x40 -auto-level -level 20%,100% +level 45%,75% \
-    "$work/title-numeral.png" -alpha off -compose copy_opacity -composite \) -compose over -composite \
-    \( "$work/title-word.png" -blur 0x3 -background black -alpha shape \
-    -channel A -evaluate multiply 0.55 +channel -geometry +4+4 \) -compose over -composite \
-    \( "$work/title-letters.png" "$work/title-word.png" -alpha off -compose copy_opacity -composite \) \
-    -compose over -composite -raise 6 -colors 255 title.gif
+# on a light marble panel with a bevelled edge. Args: scale, output file; the
+# plain GIF has 255 colours, the dense PNG all of them.
+draw_title() {
+    local k=$1 out=$2
+    local W=318 H=186 colours=(-colors 255)
+    [ "$k" -gt 1 ] && colours=("${png_opts[@]}")
+    marble 21 ${W}x${H} 0.45 "$work/title-light.png" "$k"
+    convert "$work/title-light.png" "$(clut '#a29e96' '#cfcbc3' '#e8e5df' '#f5f3ef')" -clut "$work/title-panel.png"
+    marble 5 ${W}x${H} 0.45 "$work/title-dark.png" "$k"
+    convert "$work/title-dark.png" "$(clut '#7a8a90' '#3a4a52' '#1c262c' '#0c1216')" -clut "$work/title-letters.png"
+    W=$((W * k)) H=$((H * k))
+    convert -size ${W}x${H} xc:black -font Liberation-Serif-Bold -pointsize $((200 * k)) -fill white \
+        -gravity center -annotate +0+$((10 * k)) 'II' "$work/title-numeral.png"
+    convert -size ${W}x${H} xc:black -font Liberation-Serif-Bold -pointsize $((84 * k)) -fill white \
+        -gravity center -annotate +0-$((6 * k)) 'TOVIK' "$work/title-word.png"
+    convert "$work/title-panel.png" \
+        \( "$work/title-numeral.png" -blur 0x$((2 * k)) -shade 135x40 -auto-level -level 20%,100% +level 45%,75% \
+        "$work/title-numeral.png" -alpha off -compose copy_opacity -composite \) -compose over -composite \
+        \( "$work/title-word.png" -blur 0x$((3 * k)) -background black -alpha shape \
+        -channel A -evaluate multiply 0.55 +channel -geometry +$((4 * k))+$((4 * k)) \) -compose over -composite \
+        \( "$work/title-letters.png" "$work/title-word.png" -alpha off -compose copy_opacity -composite \) \
+        -compose over -composite -raise $((6 * k)) "${colours[@]}" "$out"
+}
+draw_title 1 title.gif
+draw_title 2 title@2x.png
 
 # --- sample photograph -----------------------------------------------------
 # A reddish crag in front of blue sea, a far headland and a sky with clouds.
@@ -210,15 +246,6 @@ convert "$work/scene.png" \
 # Pale marble with faint veins; kept light so black labels read on top of it.
 marble 41 320x240 0.45 "$work/background.png"
 convert "$work/background.png" -blur 0x0.7 "$(clut '#c4c0b8' '#dcd9d2' '#ebe8e2' '#f4f2ee')" -clut backgland.gif
-
-# --- desktop entry ---------------------------------------------------------
-cat >tovik2.desktop <<'EOF'
-[Desktop Entry]
-Type=Application
-Name=Tovik2
-Comment=Picture flip puzzle
-Exec=tovik2
-Icon=tovik2
-Terminal=false
-Categories=Game;LogicGame;
-EOF
+marble 41 320x240 0.45 "$work/background.png" 2
+convert "$work/background.png" -blur 0x1.4 "$(clut '#c4c0b8' '#dcd9d2' '#ebe8e2' '#f4f2ee')" -clut \
+    "${png_opts[@]}" backgland@2x.png

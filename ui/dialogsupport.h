@@ -5,13 +5,13 @@
 // controls, the OK and Cancel pictures that act as buttons, and Return and Escape.
 
 #include <QKeyEvent>
-#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
 #include <initializer_list>
 
+#include "layoutpictures.h"
 #include "picturebutton.h"
 #include "placement.h"
 
@@ -47,7 +47,7 @@ inline void chainTabOrder(std::initializer_list<QWidget *> controls)
 inline platform::PictureButton *pictureButton(const QString &name, const QString &resource,
                                               const QString &tip, QWidget *parent)
 {
-    auto *image = new platform::PictureButton(QPixmap(resource), tip, parent);
+    auto *image = new platform::PictureButton(platform::layoutIcon(resource), tip, parent);
     image->setObjectName(name);
     image->setToolTip(tip);
     return image;

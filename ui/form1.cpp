@@ -24,6 +24,7 @@
 #include "gamestate.h"
 #include "hint.h"
 #include "label.h"
+#include "layoutpictures.h"
 #include "messagebox.h"
 #include "movelimit.h"
 #include "picturebox.h"
@@ -98,7 +99,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Tovik2"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/tovik2.ico")));
+    setWindowIcon(platform::layoutIcon(QStringLiteral(":/pictures/tovik2.ico")));
     // No maximise button: the board decides the window's size.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |

@@ -299,12 +299,11 @@ bool Form2::showPreview(const QString &path)
     return paintPreview(path).isEmpty();
 }
 
-// Decoded straight to the preview's size, so a large photograph is never held whole.
+// Decoded straight to the preview's size in device pixels, so a large photograph is
+// never held whole and the preview shows all the detail the screen can.
 platform::LoadedPicture Form2::previewPicture(const QString &path) const
 {
-    platform::LoadedPicture picture =
-        platform::LoadPicture(path, QSize(platform::toPixels(Picture1->ScaleWidth()),
-                                          platform::toPixels(Picture1->ScaleHeight())));
+    platform::LoadedPicture picture = platform::LoadPicture(path, Picture1->image().size());
     if (!picture.ok() && picture.reason.isEmpty())
         picture.reason = QStringLiteral("画像として読み込めません。");
     return picture;

@@ -20,6 +20,7 @@
 #include "form1.h"
 #include "forms.h"
 #include "label.h"
+#include "layoutpictures.h"
 #include "messages.h"
 #include "picturebutton.h"
 #include "scrollbar.h"
@@ -63,15 +64,17 @@ const char16_t *const HistoryLines[] = {
     u" * プログラムの基本動作作成",
 };
 
-// The largest image the icon holds, so stretching it to the box loses the least.
-QPixmap largestPixmap(const QIcon &icon)
+// The icon's picture that the box stretches: its own 32 x 32 picture at a ratio of 1, and
+// on a denser screen the largest it holds, which the box shrinks to its device pixels.
+QPixmap iconPicture(const QIcon &icon, qreal ratio)
 {
-    QSize largest;
+    QSize chosen;
     for (const QSize &size : icon.availableSizes()) {
-        if (size.width() * size.height() > largest.width() * largest.height())
-            largest = size;
+        const bool larger = size.width() * size.height() > chosen.width() * chosen.height();
+        if (!chosen.isValid() || larger == (ratio > 1))
+            chosen = size;
     }
-    return largest.isValid() ? icon.pixmap(largest) : QPixmap();
+    return chosen.isValid() ? icon.pixmap(chosen, 1.0) : QPixmap();
 }
 
 } // namespace
@@ -82,7 +85,7 @@ Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("About..."));
-    setWindowIcon(QIcon(GameIcon));
+    setWindowIcon(platform::layoutIcon(GameIcon));
     setFixedSize(platform::toPixels(3585), platform::toPixels(1890));
     dialog::centreOnScreen(*this);
 
@@ -99,7 +102,7 @@ Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
     platform::setForeColor(Label1, 0);
     Label1->setCaption(QStringLiteral("Label1"));
 
-    Image2 = new platform::PictureButton(QPixmap(QStringLiteral(":/pictures/ok.gif")),
+    Image2 = new platform::PictureButton(platform::layoutIcon(QStringLiteral(":/pictures/ok.gif")),
                                          QStringLiteral("OK"), this);
     Image2->setObjectName(QStringLiteral("Image2"));
     platform::setTwipsGeometry(Image2, 2760, 120, 600, 600);
@@ -155,9 +158,9 @@ Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
 void Form3::Form_Load()
 {
     board::DrawBackground(*this);
-    QPixmap icon = largestPixmap(form1().windowIcon());
+    QPixmap icon = iconPicture(form1().windowIcon(), devicePixelRatioF());
     if (icon.isNull())
-        icon = largestPixmap(QIcon(GameIcon));
+        icon = iconPicture(platform::layoutIcon(GameIcon), devicePixelRatioF());
     Image1->setPixmap(icon);
     Label1->setCaption(titleText());
     Label2->setCaption(historyText());

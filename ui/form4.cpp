@@ -10,6 +10,7 @@
 #include "form1.h"
 #include "forms.h"
 #include "label.h"
+#include "layoutpictures.h"
 #include "twips.h"
 #include "windowicon.h"
 
@@ -32,7 +33,8 @@ Form4::Form4(QWidget *parent) : platform::PictureBox(parent)
     Image1 = new platform::Label(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setScaledContents(true);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/title.gif")));
+    Image1->setPixmap(
+        platform::layoutPixmap(QStringLiteral(":/pictures/title.gif"), devicePixelRatioF()));
     platform::setTwipsGeometry(Image1, 0, 0, 4770, 2790);
     Image1->setAccessibleName(QStringLiteral("Tovik2"));
 

@@ -14,6 +14,7 @@
 #include "background.h"
 #include "board.h"
 #include "colors.h"
+#include "devicepixels.h"
 #include "dialogsupport.h"
 #include "events.h"
 #include "fonts.h"
@@ -21,6 +22,7 @@
 #include "forms.h"
 #include "gamestate.h"
 #include "label.h"
+#include "layoutpictures.h"
 #include "messagebox.h"
 #include "messages.h"
 #include "picture.h"
@@ -59,7 +61,7 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setObjectName(QStringLiteral("Form6"));
     setWindowTitle(QStringLiteral("Option"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/tovik2.ico")));
+    setWindowIcon(platform::layoutIcon(QStringLiteral(":/pictures/tovik2.ico")));
     // The layout keeps the desktop's default font, a proportional gothic at 9 pt; its
     // narrower kana let the scroll bar's two-line caption fit its box.
     setFont(platform::layoutFont(QStringLiteral("ＭＳ Ｐゴシック"), 9));
@@ -96,7 +98,6 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
     Picture1->setBorderStyle(1);
     Picture1->setBackColor(platform::WindowBackground);
     Picture1->setForeColor(platform::WindowText);
-    m_samplePicture = platform::LoadPicture(QStringLiteral(":/pictures/sample.jpg")).image;
     paintSample();
 
     Frame2 = frame(QStringLiteral("Frame2"), QStringLiteral("反転規則変更"),
@@ -150,11 +151,23 @@ void Form6::Form_Load()
     m_loaded = true;
 }
 
+// The photograph is decoded at the box's device resolution, and again when that changes.
 void Form6::paintSample()
 {
+    const qreal ratio = Picture1->devicePixelRatioF();
+    if (m_samplePicture.isNull() || m_samplePicture.devicePixelRatio() != ratio) {
+        const QString sample = QStringLiteral(":/pictures/sample.jpg");
+        platform::LoadedPicture picture = platform::LoadPicture(sample);
+        if (ratio != 1 && picture.ok())
+            picture = platform::LoadPicture(
+                sample, platform::deviceSizeCovering(picture.originalSize, ratio));
+        m_samplePicture = picture.image;
+        m_samplePicture.setDevicePixelRatio(ratio);
+    }
     Picture1->Cls();
-    Picture1->PaintPicture(m_samplePicture, 0, 0, platform::toTwips(m_samplePicture.width()),
-                           platform::toTwips(m_samplePicture.height()));
+    const QSize size = m_samplePicture.deviceIndependentSize().toSize();
+    Picture1->PaintPicture(m_samplePicture, 0, 0, platform::toTwips(size.width()),
+                           platform::toTwips(size.height()));
 }
 
 // The sample box takes the cell size; the photograph is not rescaled, a bigger box

@@ -1,14 +1,20 @@
 // The board and its pictures; a test picture's pixel holds its own x (red) and y (green).
+// The tests read the window back in device pixels and run at device pixel ratios of 1, 1.5
+// and 2 (QT_SCALE_FACTOR): a picture decoded at device resolution shows each of its
+// pixels in its own place, so no detail is lost, no column is repeated at a seam.
 
 #include <QDir>
 #include <QPainter>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "background.h"
 #include "board.h"
 #include "colors.h"
+#include "devicepixels.h"
 #include "gamestate.h"
+#include "layoutpictures.h"
 #include "messagebox.h"
 #include "messages.h"
 #include "picturebox.h"
@@ -16,6 +22,7 @@
 
 #include "gifwriter.h"
 
+using platform::deviceRect;
 using platform::PictureBox;
 using platform::toPixels;
 
@@ -59,6 +66,12 @@ class BoardTest : public QObject
 
     static QPoint placeOf(QRgb pixel) { return {qRed(pixel), qGreen(pixel)}; }
     static bool near(QPoint a, QPoint b) { return (a - b).manhattanLength() <= 4; }
+    // What the client area shows of a rectangle of it, in device pixels.
+    static QImage shown(Rig &rig, const QRect &logical)
+    {
+        const QImage window = rig.area.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        return window.copy(deviceRect(logical, rig.area.devicePixelRatioF()));
+    }
     QString save(const QImage &image, const QString &name)
     {
         image.save(m_dir.filePath(name));
@@ -121,7 +134,8 @@ private slots:
     // Over a 10 x 10 game: the old cells go, the new ones all the right way, frameless and
     // centred; Mask stretches the picture. Mended: at a cell size of no whole pixels (500)
     // background and cleared colour showed between cells and along the right and bottom
-    // edges; both have blue, the picture has none, in either display method.
+    // edges; both have blue, the picture has none, in either display method. At 1.5 the
+    // cells are 49 or 50 device pixels wide, and show Mask without a seam all the same.
     void rebuildFitsTheWindowAndTilesTheCells()
     {
         QFETCH(double, cellSize);
@@ -151,47 +165,51 @@ private slots:
         const QRect grid(rig.board.grid().origin, QSize(side, side) * toPixels(cellSize));
         const int spare = rig.area.width() - grid.width(); // split evenly left and right
         QVERIFY(grid.top() == 0 && spare >= 0 && qAbs(2 * grid.left() - spare) <= 1);
-        QVERIFY(near(placeOf(rig.board.Mask().pixel(grid.width() * 3 / 4, grid.width() * 3 / 4)),
-                     {150, 75}));
+        const QImage &mask = rig.board.Mask();
+        QVERIFY(near(placeOf(mask.pixel(mask.width() * 3 / 4, mask.width() * 3 / 4)), {150, 75}));
         for (bool whole : {true, false}) {
             rig.whole = whole;
             rig.board.DrawBoard();
-            const QImage shown =
-                rig.area.grab(grid).toImage().convertToFormat(QImage::Format_RGB32);
-            for (int p = 0; p < grid.width() * grid.height(); ++p)
-                QVERIFY(qBlue(shown.pixel(p % grid.width(), p / grid.width())) == 0);
+            const QImage cells = shown(rig, grid);
+            for (int p = 0; p < cells.width() * cells.height(); ++p)
+                QVERIFY(qBlue(cells.pixel(p % cells.width(), p / cells.width())) == 0);
             if (whole) // the cells together show Mask pixel for pixel
-                QCOMPARE(shown, rig.board.Mask());
+                QCOMPARE(cells, mask.copy(QRect(QPoint(), cells.size())));
         }
     }
 
-    // With the frames of a game on. Mended: the per-cell method decoded the file on every
-    // redraw, failing once it was gone.
+    // With the frames of a game on, each device pixel inside a frame. Mended: the per-cell
+    // method decoded the file on every redraw, failing once it was gone.
     void cellsShowTheirBlockThePictureOrTheButtonFace()
     {
         for (bool whole : {true, false}) {
             Rig rig;
             rig.whole = whole;
-            const int side = 3, pitch = 33,
-                      mask = side * pitch; // Mask holds the picture pixel for pixel
+            const qreal ratio = rig.area.devicePixelRatioF();
+            const int side = 3, pitch = 33;
+            // Mask holds the picture pixel for pixel.
+            const int mask = platform::deviceSizeCovering(QSize(side, side) * pitch, ratio).width();
             const QString path = save(coordinates(mask, mask), "gone-soon.bmp");
             QVERIFY(build(rig, side, 495, path) && QFile::remove(path));
             rig.board.setCellBorders(1);
             engine::game().CellState(2) = engine::game().CellState(5) = false; // reversed
             rig.board.DrawBoard();
-            const int inner = pitch - 2; // inside the frame
             const QRgb face = platform::systemColor(15).rgb();
+            const QPoint gridOrigin = platform::devicePoint(rig.board.grid().origin, ratio);
             for (int i = 0; i < side * side; ++i) {
-                const QImage image = rig.board.Picture1(i)->grab().toImage();
-                for (int p = 0; p < inner * inner; ++p) {
-                    const QPoint at(p % inner, p / inner);
-                    const QRgb pixel = image.pixel(at + QPoint(1, 1));
+                const QRect cell = rig.board.Picture1(i)->geometry();
+                const QImage inner = shown(rig, cell.adjusted(1, 1, -1, -1));
+                const QPoint block = deviceRect(cell, ratio).topLeft() - gridOrigin;
+                for (int p = 0; p < inner.width() * inner.height(); ++p) {
+                    const QPoint at(p % inner.width(), p / inner.width());
+                    const QRgb pixel = inner.pixel(at);
                     if (i == 1 || i == 4)
                         QCOMPARE(pixel, face);
                     else if (whole) // the block from the top left; a frame cuts off the rest
-                        QCOMPARE(placeOf(pixel), QPoint(i % side, i / side) * pitch + at);
+                        QCOMPARE(placeOf(pixel), block + at);
                     else // the whole picture shrunk to the inner area
-                        QVERIFY(near(placeOf(pixel), at * mask / inner));
+                        QVERIFY(near(placeOf(pixel), {at.x() * mask / inner.width(),
+                                                      at.y() * mask / inner.height()}));
                 }
             }
         }
@@ -214,9 +232,13 @@ private slots:
         rig.whole = true;
         rig.board.DrawBoard();
         const QImage whole = rig.board.Picture1(2)->grab().toImage();
-        QCOMPARE(QList({perCell.pixel(4, 16), perCell.pixel(28, 16), whole.pixel(28, 16)}),
-                 QList({qRgb(255, 0, 0), platform::systemColor(0).rgb(),
-                        platform::systemColor(5).rgb()}));
+        const auto at = [r = rig.area.devicePixelRatioF()](int x, int y) {
+            return QPoint(x, y) * r;
+        };
+        QCOMPARE(
+            QList({perCell.pixel(at(4, 16)), perCell.pixel(at(28, 16)), whole.pixel(at(28, 16))}),
+            QList(
+                {qRgb(255, 0, 0), platform::systemColor(0).rgb(), platform::systemColor(5).rgb()}));
     }
 
     void brokenPictureChangesNothing_data() // broken files of every kind: test_corpus
@@ -255,9 +277,35 @@ private slots:
         }
     }
 
+    // A window moved to a screen of another density (two offscreen screens, made by
+    // board/twoscreens.json): what the cells showed is kept, scaled, and the next drawing
+    // makes Mask again for the new screen and shows it pixel for pixel.
+    void cellsFollowTheirWindowToAnotherScreen()
+    {
+        const QList<QScreen *> screens = QGuiApplication::screens();
+        if (screens.size() < 2 || screens[0]->devicePixelRatio() == screens[1]->devicePixelRatio())
+            QSKIP("needs two screens of different densities");
+        Rig rig;
+        rig.area.move(screens[0]->geometry().topLeft());
+        rig.area.show();
+        QVERIFY(build(rig, 5, 500, save(coordinates(250, 250), "moves.bmp")));
+        rig.area.move(screens[1]->geometry().topLeft());
+        QTRY_COMPARE(rig.area.devicePixelRatioF(), screens[1]->devicePixelRatio());
+        const QRect grid(rig.board.grid().origin, rig.board.grid().size());
+        QVERIFY(qBlue(shown(rig, grid).pixel(40, 40)) == 0); // not yet drawn again
+        rig.board.DrawBoard();
+        const QImage cells = shown(rig, grid);
+        QCOMPARE(cells, rig.board.Mask().copy(QRect(QPoint(), cells.size())));
+        QCOMPARE(rig.board.Mask().devicePixelRatio(), screens[1]->devicePixelRatio());
+    }
+
     // A "backgland.gif" in the current directory wins, stretched over the whole surface.
+    // Without it, a dense screen gets the built-in copy with twice the pixels.
     void backgroundFileWinsOverTheBuiltInCopy()
     {
+        const qreal ratio = qApp->devicePixelRatio();
+        QCOMPARE(board::backgroundPicture(QSize(1000, 1000), ratio).size(),
+                 ratio > 1 ? QSize(640, 480) : QSize(320, 240));
         QTemporaryDir dir;
         QVERIFY(QDir::setCurrent(dir.path()));
         const QRgb redThenBlue[] = {qRgb(255, 0, 0), qRgb(0, 0, 255)};
@@ -267,9 +315,30 @@ private slots:
         surface.resize(120, 40);
         board::DrawBackground(surface);
         const QImage &image = surface.image();
-        QCOMPARE(QList({image.pixel(0, 0), image.pixel(20, 39), image.pixel(100, 0),
-                        image.pixel(119, 39)}),
+        const int w = image.width(), h = image.height();
+        QCOMPARE(image.size(), QSize(120, 40) * surface.devicePixelRatioF());
+        QCOMPARE(QList({image.pixel(0, 0), image.pixel(w / 6, h - 1), image.pixel(w * 5 / 6, 0),
+                        image.pixel(w - 1, h - 1)}),
                  QList({qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 255)}));
+    }
+
+    // Each picture of the layouts has a dense version of the same design size, which a
+    // screen above a ratio of 1 gets.
+    void layoutPicturesComeInBothDensities_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name :
+             {"tovik2.ico", "ok.gif", "cancel.gif", "title.gif", "backgland.gif"})
+            QTest::newRow(name) << QStringLiteral(":/pictures/") + QLatin1String(name);
+    }
+    void layoutPicturesComeInBothDensities()
+    {
+        QFETCH(QString, name);
+        const QPixmap plain = platform::layoutPixmap(name, 1);
+        const QPixmap dense = platform::layoutPixmap(name, 2);
+        QVERIFY(!plain.isNull() && plain.devicePixelRatio() == 1 && dense.devicePixelRatio() == 2);
+        QCOMPARE(dense.size(), plain.size() * 2);
+        QCOMPARE(platform::layoutIcon(name).availableSizes().size(), 2);
     }
 };
 
