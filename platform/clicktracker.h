@@ -1,7 +1,7 @@
 #pragma once
 
 // A click as the player means it: a left press and a left release, both on the
-// control. Picture boxes and labels (the OK and Cancel pictures) share it.
+// control. Picture boxes (the cells, the flip-rule boxes) click this way.
 
 #include <QMouseEvent>
 

@@ -3,7 +3,6 @@
 #include "messagebox.h"
 
 #include <QFontInfo>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -54,21 +53,6 @@ void Label::paintEvent(QPaintEvent *event)
         layout.endLayout();
         layout.draw(&painter, area.topLeft());
     }
-}
-
-void Label::mousePressEvent(QMouseEvent *event)
-{
-    if (!m_click.takePress(event))
-        QLabel::mousePressEvent(event);
-}
-
-void Label::mouseReleaseEvent(QMouseEvent *event)
-{
-    const std::optional<bool> click = m_click.takeRelease(event, rect());
-    if (!click)
-        QLabel::mouseReleaseEvent(event);
-    else if (*click)
-        emit clicked();
 }
 
 } // namespace platform

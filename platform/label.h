@@ -5,8 +5,6 @@
 
 #include <QLabel>
 
-#include "clicktracker.h"
-
 namespace platform {
 
 class Label : public QLabel
@@ -24,18 +22,12 @@ public:
     // which may ask for more room than the label has.
     void setFontSizeLineSpacing(bool on);
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     QString m_caption;
     bool m_fontSizeLineSpacing = false;
-    ClickTracker m_click;
 };
 
 } // namespace platform
