@@ -1,56 +1,40 @@
 #pragma once
 
-// A stand-in for the windows: records what the rules asked of them, answers message
-// boxes from a script, and can run a callback whenever events are let run.
+// A stand-in for the windows: logs what the rules asked of them, answers every message
+// box alike, and can run a callback whenever events are let run.
 
 #include "gamewindows.h"
 
-#include <deque>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
-
-struct AskedMessage
-{
-    std::string prompt;
-    int style;
-    std::string title;
-};
 
 class FakeWindows : public engine::GameWindows
 {
 public:
     int MsgBox(const std::string &prompt, int style, const std::string &title) override
     {
-        asked.push_back({prompt, style, title});
-        if (onMessage)
-            onMessage();
-        if (answers.empty())
-            return 1;
-        const int answer = answers.front();
-        answers.pop_front();
+        calls += 'M';
+        asked.emplace_back(prompt, style, title);
         return answer;
     }
-    void DrawBoard() override { ++boardDraws; }
-    void backward() override { ++titleDraws; }
-    void SetCellBorders(int borderStyle) override { cellBorders = borderStyle; }
-    int FirstCellBorderStyle() override { return cellBorders; }
-    bool AnimationOn() override { return animation; }
-    void ShowProgress() override
-    {
-        progressVisible = true;
-        ++progressShown;
-    }
-    void HideProgress() override { progressVisible = false; }
+    void DrawBoard() override { calls += 'D'; }
+    void backward() override { calls += 'T'; }
+    void ShowProgress() override { calls += 'S'; }
+    void HideProgress() override { calls += 'H'; }
     void DoEvents() override
     {
-        ++eventRuns;
+        calls += 'E';
         if (onEvents)
             onEvents();
     }
-    double MainWidth() override { return mainWidth; }
-    void SetMainWidth(double twips) override { mainWidth = twips; }
+    void SetCellBorders(int borderStyle) override { cellBorders = borderStyle; }
+    int FirstCellBorderStyle() override { return cellBorders; }
+    bool AnimationOn() override { return animation; }
     // What no test asks about.
+    double MainWidth() override { return 2475; }
+    void SetMainWidth(double) override {}
     void ShowSplash() override {}
     void DrawBackground() override {}
     void SetProgressMax(double) override {}
@@ -60,16 +44,12 @@ public:
     void SetTaskLabelLeft(double) override {}
     void SetTaskLabelCaption(const std::string &) override {}
 
-    std::deque<int> answers;
-    std::vector<AskedMessage> asked;
-    std::function<void()> onMessage;
+    // One letter a call, in order: M a message box, D the board drawn, T the title
+    // repainted, S and H the progress window shown and hidden, E events let run.
+    std::string calls;
+    std::vector<std::tuple<std::string, int, std::string>> asked; // prompt, style, title
+    int answer = 1;                                               // to every message box
     std::function<void()> onEvents;
-    int boardDraws = 0;
-    int titleDraws = 0;
     int cellBorders = 0;
     bool animation = true;
-    bool progressVisible = false;
-    int progressShown = 0;
-    int eventRuns = 0;
-    double mainWidth = 2475;
 };
