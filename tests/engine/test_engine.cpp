@@ -83,6 +83,8 @@ private slots:
         QTest::newRow("all, right edge: nothing wraps") << all << 10 << "4 5 9 10 14 15";
         QTest::newRow("all, bottom-right corner") << all << 25 << "19 20 24 25";
         QTest::newRow("diagonals, top edge") << QStringLiteral("#.#/.../#.#") << 3 << "7 9";
+        QTest::newRow("lopsided: up and left, not mirrored")
+            << QStringLiteral("##./#../...") << 13 << "7 8 12";
     }
     void flipAroundTogglesRuleCellsWithinEdges()
     {
