@@ -74,8 +74,7 @@ class BoardTest : public QObject
     }
     QString save(const QImage &image, const QString &name)
     {
-        image.save(m_dir.filePath(name));
-        return m_dir.filePath(name);
+        return image.save(m_dir.filePath(name)) ? m_dir.filePath(name) : QString();
     }
 
     bool build(Rig &rig, int side, double cellSize, const QString &path)
@@ -232,13 +231,11 @@ private slots:
         rig.whole = true;
         rig.board.DrawBoard();
         const QImage whole = rig.board.Picture1(2)->grab().toImage();
-        const auto at = [r = rig.area.devicePixelRatioF()](int x, int y) {
-            return QPoint(x, y) * r;
-        };
-        QCOMPARE(
-            QList({perCell.pixel(at(4, 16)), perCell.pixel(at(28, 16)), whole.pixel(at(28, 16))}),
-            QList(
-                {qRgb(255, 0, 0), platform::systemColor(0).rgb(), platform::systemColor(5).rgb()}));
+        const qreal r = rig.area.devicePixelRatioF();
+        QCOMPARE(QList({perCell.pixel(QPoint(4, 16) * r), perCell.pixel(QPoint(28, 16) * r),
+                        whole.pixel(QPoint(28, 16) * r)}),
+                 QList({qRgb(255, 0, 0), platform::systemColor(0).rgb(),
+                        platform::systemColor(5).rgb()}));
     }
 
     void brokenPictureChangesNothing_data() // broken files of every kind: test_corpus
