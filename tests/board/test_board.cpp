@@ -132,8 +132,8 @@ private slots:
 
     // Over a 10 x 10 game: the old cells go, the new ones all the right way, frameless and
     // centred; Mask stretches the picture. Mended: at a cell size of no whole pixels (500)
-    // background and cleared colour showed between cells and along the right and bottom
-    // edges; both have blue, the picture has none, in either display method. At 1.5 the
+    // the window's grey and the cleared colour showed between cells and along the right and
+    // bottom edges; both have blue, the picture has none, in either display method. At 1.5 the
     // cells are 49 or 50 device pixels wide, and show Mask without a seam all the same.
     void rebuildFitsTheWindowAndTilesTheCells()
     {
@@ -143,10 +143,6 @@ private slots:
         QFETCH(QSizeF, window);
         Rig rig;
         rig.minWidth = minWidth;
-        QPalette behind = rig.area.palette();
-        behind.setColor(QPalette::Window, Qt::magenta);
-        rig.area.setPalette(behind);
-        rig.area.setAutoFillBackground(true);
         const QString path = save(coordinates(200, 100), "wide.bmp");
         QVERIFY(build(rig, 10, 495, path));
         engine::GameState &g = engine::game();
