@@ -292,18 +292,20 @@ private slots:
         QCOMPARE(rig.board.Mask().devicePixelRatio(), screens[1]->devicePixelRatio());
     }
 
-    // A "backgland.gif" in the current directory wins, stretched over the whole surface.
-    // Without it, a dense screen gets the built-in copy with twice the pixels.
+    // A "backgland.gif" in the current directory wins, stretched over the whole surface,
+    // and is held no larger than the largest area it was painted over: decoded afresh only
+    // for a larger one. Without it, a dense screen gets the built-in copy with twice the
+    // pixels.
     void backgroundFileWinsOverTheBuiltInCopy()
     {
         const qreal ratio = qApp->devicePixelRatio();
         QCOMPARE(board::backgroundPicture(QSize(1000, 1000), ratio).size(),
                  ratio > 1 ? QSize(640, 480) : QSize(320, 240));
-        QTemporaryDir dir;
-        QVERIFY(QDir::setCurrent(dir.path()));
-        const QRgb redThenBlue[] = {qRgb(255, 0, 0), qRgb(0, 0, 255)};
-        const QImage own(reinterpret_cast<const uchar *>(redThenBlue), 2, 1, QImage::Format_RGB32);
-        QVERIFY(gifwriter::write(QStringLiteral("backgland.gif"), own));
+        QVERIFY(QDir::setCurrent(m_dir.path()));
+        QImage own(3000, 2000, QImage::Format_RGB32); // red, then blue
+        own.fill(Qt::blue);
+        QPainter(&own).fillRect(0, 0, 1500, 2000, Qt::red);
+        QVERIFY(own.save(QStringLiteral("backgland.gif"), "png"));
         PictureBox surface;
         surface.resize(120, 40);
         board::DrawBackground(surface);
@@ -313,6 +315,10 @@ private slots:
         QCOMPARE(QList({image.pixel(0, 0), image.pixel(w / 6, h - 1), image.pixel(w * 5 / 6, 0),
                         image.pixel(w - 1, h - 1)}),
                  QList({qRgb(255, 0, 0), qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 255)}));
+        QList<QSize> kept;
+        for (const QSize &area : {QSize(300, 200), QSize(100, 250), QSize(800, 600)})
+            kept << board::backgroundPicture(area).size();
+        QCOMPARE(kept, QList({QSize(300, 200), QSize(300, 250), QSize(800, 600)}));
     }
 
     // Each picture of the layouts has a dense version of the same design size, which a

@@ -202,22 +202,6 @@ private slots:
         QVERIFY(!platform::programEnding());
     }
 
-    // A large "backgland.gif" is held no larger than the largest area it was painted
-    // over, and decoded afresh only for a larger one.
-    void backgroundIsKeptNoLargerThanItIsPainted()
-    {
-        QTemporaryDir here;
-        QVERIFY(bench::testPicture(3000, 2000)
-                    .save(here.filePath(QStringLiteral("backgland.gif")), "png"));
-        const QString previous = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(here.path()));
-        QList<QSize> kept;
-        for (const QSize &area : {QSize(300, 200), QSize(100, 250), QSize(800, 600)})
-            kept << board::backgroundPicture(area).size();
-        QDir::setCurrent(previous);
-        QCOMPARE(kept, QList({QSize(300, 200), QSize(300, 250), QSize(800, 600)}));
-    }
-
     // Each load, in a process of its own, at the picture's own size and at the board's.
     void bombsStayWithinTheMemoryBudget_data() { addCorpusRows(true); }
     void bombsStayWithinTheMemoryBudget()
