@@ -253,8 +253,7 @@ private slots:
                 for (QWidget *window : QApplication::topLevelWidgets())
                     if (window->isVisible())
                         m_errors << QStringLiteral("step %1: %2 still shown after the end")
-                                        .arg(m_step)
-                                        .arg(window->windowTitle());
+                                        .arg(QString::number(m_step), window->windowTitle());
                 ++m_restarts;
                 startWorld();
                 continue;
