@@ -10,7 +10,7 @@
 
 namespace gifwriter {
 
-inline QByteArray encode(const QImage &picture)
+inline bool write(const QString &path, const QImage &picture)
 {
     const int width = picture.width(), height = picture.height();
     const quint32 sizeField = qToLittleEndian(quint32(height) << 16 | quint32(width));
@@ -33,13 +33,8 @@ inline QByteArray encode(const QImage &picture)
     codes += char(129);
     for (qsizetype at = 0; at < codes.size(); at += 255)
         out += char(qMin<qsizetype>(255, codes.size() - at)) + codes.mid(at, 255);
-    return out + QByteArray("\0;", 2);
-}
-
-inline bool write(const QString &path, const QImage &picture)
-{
     QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(encode(picture)) >= 0;
+    return file.open(QIODevice::WriteOnly) && file.write(out + QByteArray("\0;", 2)) >= 0;
 }
 
 } // namespace gifwriter

@@ -6,6 +6,7 @@
 // attacker may craft (a header that claims an enormous picture, a sparse file of
 // gigabytes, a format the game does not read dressed up as one it does).
 
+#include <QDataStream>
 #include <QFile>
 #include <QImage>
 #include <QList>
@@ -15,6 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "benchsupport.h"
 #include "seedpictures.h"
 
 struct BadPicture
@@ -31,11 +33,7 @@ namespace badpictures {
 inline QByteArray encoded(const char *format, int width = 64, int height = 48,
                           bool progressive = false)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 4, y * 5, (x ^ y) * 3));
-    return seeds::written(image, format, progressive);
+    return seeds::written(bench::testPicture(width, height), format, progressive);
 }
 
 // A JPEG whose frame header is patched to claim another size.
@@ -56,20 +54,13 @@ inline QByteArray jpegClaiming(QByteArray jpeg, quint16 width, quint16 height)
 inline QByteArray bmpHeaders(qint32 width, qint32 height, quint16 bits, quint32 compression,
                              int colours)
 {
-    QByteArray bmp(54, '\0');
-    char *d = bmp.data();
-    d[0] = 'B', d[1] = 'M';
-    qToLittleEndian<quint32>(54 + 4 * colours, d + 10);
-    qToLittleEndian<quint32>(40, d + 14);
-    qToLittleEndian<qint32>(width, d + 18);
-    qToLittleEndian<qint32>(height, d + 22);
-    qToLittleEndian<quint16>(1, d + 26);
-    qToLittleEndian<quint16>(bits, d + 28);
-    qToLittleEndian<quint32>(compression, d + 30);
-    qToLittleEndian<quint32>(colours, d + 46);
-    for (int i = 0; i < colours; ++i)
-        bmp += QByteArray::fromHex("ff808000");
-    return bmp;
+    QByteArray bmp;
+    QDataStream out(&bmp, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << quint8('B') << quint8('M') << quint32(0) << quint32(0) << quint32(54 + 4 * colours)
+        << quint32(40) << width << height << quint16(1) << bits << compression << quint32(0)
+        << quint32(0) << quint32(0) << quint32(colours) << quint32(0);
+    return bmp + QByteArray::fromHex("ff808000").repeated(colours);
 }
 
 // A progressive JPEG claiming another size, with enough coded data (zeros) for it.
@@ -85,8 +76,7 @@ inline QByteArray paddedProgressiveJpeg(quint16 width, quint16 height, int paddi
 inline QByteArray cutGif()
 {
     QFile title(QStringLiteral(":/pictures/title.gif"));
-    title.open(QIODevice::ReadOnly);
-    return title.readAll().left(2000);
+    return title.open(QIODevice::ReadOnly) ? title.readAll().left(2000) : QByteArray();
 }
 
 // A one-pixel GIF whose logical screen and image descriptor claim another size.

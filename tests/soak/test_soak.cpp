@@ -48,9 +48,7 @@ class Soak : public QObject
 
     static int environmentNumber(const char *name, int fallback)
     {
-        bool ok = false;
-        const int value = qEnvironmentVariableIntValue(name, &ok);
-        return ok ? value : fallback;
+        return qEnvironmentVariableIsSet(name) ? qEnvironmentVariableIntValue(name) : fallback;
     }
     int below(int n) { return int(std::uniform_int_distribution<int>(0, n - 1)(m_random)); }
     bool chance(int percent) { return below(100) < percent; }
@@ -77,13 +75,6 @@ class Soak : public QObject
         if (request.style == platform::MsgBoxStyle::CancelTryContinue)
             return std::array{Cancel, TryAgain, Continue}[below(3)];
         return Ok;
-    }
-
-    void pressKey(Qt::Key key)
-    {
-        ui::form1().activateWindow();
-        QApplication::setActiveWindow(&ui::form1());
-        QTest::keyClick(&ui::form1(), key);
     }
 
     // One random step: each kind of step comes up as often as its weight says.
@@ -131,7 +122,11 @@ class Soak : public QObject
                  QAction *items[] = {form1.arrange, form1.play, form1.pazzl, nullptr, form1.hint};
                  const int f = below(5);
                  m_lastAction = QStringLiteral("F%1").arg(f + 1);
-                 items[f] && chance(50) ? items[f]->trigger() : pressKey(Qt::Key(Qt::Key_F1 + f));
+                 if (items[f] && chance(50))
+                     return items[f]->trigger();
+                 form1.activateWindow(); // the key reaches the main window's shortcuts
+                 QApplication::setActiveWindow(&form1);
+                 QTest::keyClick(&form1, Qt::Key(Qt::Key_F1 + f));
              }},
             {1, "Option", [&] { form1.Option->trigger(); }},
             {1, "About",
@@ -258,8 +253,7 @@ private slots:
                 for (QWidget *window : QApplication::topLevelWidgets())
                     if (window->isVisible())
                         m_errors << QStringLiteral("step %1: %2 still shown after the end")
-                                        .arg(m_step)
-                                        .arg(window->windowTitle());
+                                        .arg(QString::number(m_step), window->windowTitle());
                 ++m_restarts;
                 startWorld();
                 continue;
