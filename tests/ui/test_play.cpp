@@ -112,10 +112,9 @@ private slots:
         QTest::newRow("10 x 10 from the command line, failure answered No: the puzzle given up")
             << 10 << true << No;
     }
-    // From the splash's own tick, which hands over to the main window: a picture chosen with F1 or
-    // named on the command line opens alike; F2 scrambles (a click, a drop or a picture from the
-    // command line meanwhile does nothing) and the recorded cells undo it; F3: level 1 solved on
-    // its one move, level 2 failed at its limit.
+    // From the splash's hand-over: a picture chosen with F1 or named on the command line opens
+    // alike; F2 scrambles (a click, a drop or a picture from the command line meanwhile does
+    // nothing) and the recorded cells undo it; F3: level 1 solved in one move, level 2 failed.
     void wholeRunFromStartUp()
     {
         QFETCH(int, side);
