@@ -211,6 +211,7 @@ private slots:
         QTest::newRow("pazzl R+, play N-") << QList<int>{2, 2600, 1, 1, 1, 0};
         QTest::newRow("pazzl R+, pazzl R+") << QList<int>{2, 2600, 1, 2, 1, 0};
         QTest::newRow("pazzl R+, arrange") << QList<int>{0, 0, 2, 1, 0, 1};
+        QTest::newRow("play, pazzl P+ R+") << QList<int>{2, 2600, 1, 2, 1, 0};
         QTest::newRow("play, pazzl P-") << QList<int>{1, 0, 75, 1, 0, 0};
         QTest::newRow("play, pazzl P+ R-") << QList<int>{1, 0, 75, 1, 0, 0};
         QTest::newRow("play, END E-") << QList<int>{1, 0, 75, 1, 0, 0};
