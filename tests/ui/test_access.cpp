@@ -46,14 +46,6 @@ bool framedIn(QWidget *widget, const QColor &colour, int inset)
     return shown.pixelColor(inset, shown.height() / 2) == colour;
 }
 
-// Every interface below `root`, depth first.
-void collect(QAccessibleInterface *root, QList<QAccessibleInterface *> &all)
-{
-    all.append(root);
-    for (int i = 0; i < root->childCount(); ++i)
-        collect(root->child(i), all);
-}
-
 QAccessibleInterface *heard(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object);
@@ -102,7 +94,8 @@ private slots:
 
     // Keys on the board as letters (L R U D arrows, S Space, E Return), M a mouse click on
     // the bottom-right cell, N a new game, B a new board. The cursor's cell, and no other,
-    // shows a frame in the desktop's highlight colour.
+    // shows a frame in the desktop's highlight colour; Space and Return reach the game by
+    // the board's cellClicked, the one way a mouse click reaches it too.
     void cursorFollowsTheKeys_data()
     {
         QTest::addColumn<QString>("keys");
@@ -123,7 +116,6 @@ private slots:
         QFETCH(QList<int>, clicked);
         startNormalGame();
         QSignalSpy delivered(&ui::form1().board(), &board::Board::cellClicked);
-        const QList<int> before = entries(engine::game().CellState);
         const QHash<QChar, Qt::Key> named = {{'L', Qt::Key_Left},  {'R', Qt::Key_Right},
                                              {'U', Qt::Key_Up},    {'D', Qt::Key_Down},
                                              {'S', Qt::Key_Space}, {'E', Qt::Key_Return}};
@@ -148,12 +140,6 @@ private slots:
         QCOMPARE(delivered.size(), clicked.size());
         for (int i = 0; i < clicked.size(); ++i)
             QCOMPARE(delivered.at(i).at(0).toInt(), clicked.at(i));
-        // The same cells clicked with the mouse undo exactly what the keys did.
-        if (position >= 0) {
-            for (int index : clicked)
-                clickCell(index);
-            QCOMPARE(entries(engine::game().CellState), before);
-        }
     }
 
     // Window (2 setting, 3 About, 6 option), the control with the focus, the key; how
@@ -323,7 +309,11 @@ private slots:
             internal << window->objectName();
             for (const QWidget *widget : window->findChildren<QWidget *>())
                 internal << widget->objectName();
-            collect(heard(window), all);
+            all << heard(window);
+        }
+        for (qsizetype i = 0; i < all.size(); ++i) { // and every interface below them
+            for (int child = 0; child < all[i]->childCount(); ++child)
+                all << all[i]->child(child);
         }
         internal.remove(QString());
         const QSet<QAccessible::Role> unnamed = {QAccessible::Client, QAccessible::Grouping,
