@@ -241,7 +241,6 @@ private slots:
                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(&about, &up);
         QVERIFY(about.VScroll1->value() > -4500);
-        QCOMPARE(about.Label2->y(), qRound(about.VScroll1->value() / 15.0));
     }
 
     // Hint shows the cursor, highlighted (a bolder frame, in orange), on a cell of a shortest
