@@ -19,7 +19,6 @@
 #include "form6.h"
 #include "gamedriver.h"
 #include "hint.h"
-#include "label.h"
 #include "messagescript.h"
 #include "picturebutton.h"
 #include "playmodes.h"
