@@ -320,6 +320,34 @@ void Form1::openPicture(const QString &path)
     form2().chooseAndConfirm(path);
 }
 
+void Form1::unlockModeCommands()
+{
+    play->setEnabled(true);
+    pazzl->setEnabled(true);
+    Option->setEnabled(true);
+}
+
+void Form1::usePicture(const QString &path)
+{
+    engine::GameState &g = engine::game();
+    const std::string previous = g.ImagePath;
+    g.ImagePath = path.toStdString();
+    if (!board().BuildBoard())
+        g.ImagePath = previous;
+}
+
+void Form1::useCellSize(int twips)
+{
+    board().setTemplateCellSize(twips, twips);
+}
+
+// Without a picture the build names what is missing; the settings stay stored.
+void Form1::rebuildForNewSettings()
+{
+    if (engine::game().BoardActive || board().Picture1(0)->borderStyle() == 0)
+        board().BuildBoard();
+}
+
 void Form1::openPictureLater(const QString &path)
 {
     QTimer::singleShot(0, this,

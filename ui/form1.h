@@ -58,6 +58,17 @@ public:
     void openPicture(const QString &path);
     void openPictureLater(const QString &path);
 
+    // What the game setting dialog's OK asks of the main window: open the mode commands
+    // and the option dialog, then build the board for the picture at path. A build that
+    // is refused (no picture, or one that cannot be decoded any more) leaves the picture
+    // in use as it was.
+    void unlockModeCommands();
+    void usePicture(const QString &path);
+    // What the option dialog's OK asks of it: cells of a new size, then a board rebuilt
+    // for the stored settings while a game runs or the board is idle.
+    void useCellSize(int twips);
+    void rebuildForNewSettings();
+
     // Handlers of the menu commands.
     void arrange_Click();
     void END_Click();

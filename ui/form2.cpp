@@ -23,8 +23,6 @@
 #include "events.h"
 #include "filelists.h"
 #include "fonts.h"
-#include "form1.h"
-#include "forms.h"
 #include "gamestate.h"
 #include "playmodes.h"
 #include "label.h"
@@ -325,9 +323,8 @@ void Form2::VScroll1_Change()
     Label2->setCaption(QString::number(side * side));
 }
 
-// OK. The menu items open up even when no picture has been chosen yet; the mode
-// commands then report the missing picture themselves. A build that is refused (no
-// picture, or one that cannot be decoded any more) leaves the picture in use as it was.
+// OK: the main window opens its mode commands and builds the board for the chosen
+// picture (see the signals).
 void Form2::Image1_Click()
 {
     // While a creation or replay runs, rebuilding would pull the board from under it
@@ -335,16 +332,8 @@ void Form2::Image1_Click()
     // board is idle, and the dialog stays open for the player to press it again.
     if (!engine::BoardTakesCommands())
         return;
-    Form1 &main = form1();
-    main.play->setEnabled(true);
-    main.pazzl->setEnabled(true);
-    main.Option->setEnabled(true);
-
-    engine::GameState &g = engine::game();
-    const std::string previous = g.ImagePath;
-    g.ImagePath = SelectedPath.toStdString();
-    if (!main.board().BuildBoard())
-        g.ImagePath = previous;
+    emit modeCommandsUnlocked();
+    emit pictureConfirmed(SelectedPath);
 }
 
 void Form2::Image2_Click()

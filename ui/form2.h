@@ -70,6 +70,14 @@ public:
     void Image1_Click(); // OK
     void Image2_Click(); // Cancel
 
+signals:
+    // OK, in this order: the mode commands and the option dialog may now run (even
+    // before any picture has been chosen; the mode commands then report the missing
+    // picture themselves), then the picture at path is to become the game's.
+    void modeCommandsUnlocked();
+    void pictureConfirmed(const QString &path);
+
+public:
     // While a creation or replay runs, OK is refused and looks disabled.
     void setCreationRunning(bool running);
 

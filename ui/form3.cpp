@@ -17,8 +17,6 @@
 #include "dialogsupport.h"
 #include "events.h"
 #include "fonts.h"
-#include "form1.h"
-#include "forms.h"
 #include "label.h"
 #include "layoutpictures.h"
 #include "messages.h"
@@ -158,10 +156,8 @@ Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
 void Form3::Form_Load()
 {
     board::DrawBackground(*this);
-    QPixmap icon = iconPicture(form1().windowIcon(), devicePixelRatioF());
-    if (icon.isNull())
-        icon = iconPicture(platform::layoutIcon(GameIcon), devicePixelRatioF());
-    Image1->setPixmap(icon);
+    // The game's icon, which this window and the main window carry alike.
+    Image1->setPixmap(iconPicture(windowIcon(), devicePixelRatioF()));
     Label1->setCaption(titleText());
     Label2->setCaption(historyText());
 }

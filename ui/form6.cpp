@@ -12,14 +12,11 @@
 #include <string>
 
 #include "background.h"
-#include "board.h"
 #include "colors.h"
 #include "devicepixels.h"
 #include "dialogsupport.h"
 #include "events.h"
 #include "fonts.h"
-#include "form1.h"
-#include "forms.h"
 #include "gamestate.h"
 #include "label.h"
 #include "layoutpictures.h"
@@ -212,14 +209,11 @@ void Form6::Image1_Click()
     }
 
     const int value = VScroll1->value();
-    board::Board &board = form1().board();
-    board.setTemplateCellSize(value, value);
+    emit cellSizeChosen(value);
     for (int i = 0; i < static_cast<int>(Picture2.size()); ++i)
         g.FlipRule(i) = Picture2[static_cast<std::size_t>(i)]->backColor() == platform::Red;
     g.CellSize = std::to_string(value);
-    // Without a picture the build names what is missing; the settings stay stored.
-    if (g.BoardActive || board.Picture1(0)->borderStyle() == 0)
-        board.BuildBoard();
+    emit settingsStored();
     hide();
     g.GameMode = engine::Mode::Normal;
 }

@@ -39,6 +39,13 @@ public:
     void Image1_Click(); // OK
     void Image2_Click(); // Cancel
 
+signals:
+    // OK, in this order: the board's cells are to take this size (in twips), then the
+    // cell size and the flip rule are stored in the game state and the board is to be
+    // rebuilt with them.
+    void cellSizeChosen(int twips);
+    void settingsStored();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

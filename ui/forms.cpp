@@ -78,9 +78,18 @@ Form1 &form1()
 {
     return created(registry().form1);
 }
+// The game setting dialog knows nothing of the main window: its OK reaches it through
+// these signals, looked up when they fire (the main window may be made afresh).
 Form2 &form2()
 {
-    return created(registry().form2);
+    Form2 *&slot = registry().form2;
+    if (!slot) {
+        created(slot);
+        QObject::connect(slot, &Form2::modeCommandsUnlocked, [] { form1().unlockModeCommands(); });
+        QObject::connect(slot, &Form2::pictureConfirmed,
+                         [](const QString &path) { form1().usePicture(path); });
+    }
+    return *slot;
 }
 Form4 &form4()
 {
@@ -90,9 +99,18 @@ board::Form5 &form5()
 {
     return created(registry().form5);
 }
+// Like the game setting dialog, the option dialog's OK reaches the main window only
+// through its signals.
 Form6 &form6()
 {
-    return created(registry().form6);
+    Form6 *&slot = registry().form6;
+    if (!slot) {
+        created(slot);
+        QObject::connect(slot, &Form6::cellSizeChosen,
+                         [](int twips) { form1().useCellSize(twips); });
+        QObject::connect(slot, &Form6::settingsStored, [] { form1().rebuildForNewSettings(); });
+    }
+    return *slot;
 }
 
 Form3 &form3()

@@ -237,4 +237,4 @@ int main(int argc, char **argv)
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_corpus.moc"
+#include "test_pictures.moc"
