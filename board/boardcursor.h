@@ -81,7 +81,8 @@ private:
     bool m_highlighted = false;
     bool m_clickFromKeyboard = false;
     bool m_creationRunning = false;
-    std::vector<bool> m_drawn; // per cell control: right way at the last drawing
+    bool m_moveInFlight = false; // a click on a running game, until the board is drawn
+    std::vector<bool> m_drawn;   // per cell control: right way at the last drawing
 };
 
 } // namespace board

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QCloseEvent>
+#include <QApplication>
 #include <QDropEvent>
 #include <QIcon>
 #include <QKeySequence>
@@ -21,6 +22,7 @@
 #include "form3.h"
 #include "form6.h"
 #include "forms.h"
+#include "gameannouncer.h"
 #include "gamestate.h"
 #include "hint.h"
 #include "label.h"
@@ -123,16 +125,18 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     tools->setObjectName(QStringLiteral("tools"));
     Option = addItem(tools, "Option", QStringLiteral("Option"));
     hint = addItem(tools, "hint", QStringLiteral("Hint"), QKeySequence(Qt::Key_F5));
+    state = addItem(tools, "state", tr("Board state"), QKeySequence(Qt::Key_F6));
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("help"));
     web = addItem(help, "web", QStringLiteral("Web page"));
     about = addItem(help, "about", QStringLiteral("About..."));
     // F10 opens the File menu; the arrow keys then move through the menu bar.
-    auto *openMenuBar = new QAction(this);
-    openMenuBar->setShortcut(QKeySequence(Qt::Key_F10));
-    addAction(openMenuBar);
-    connect(openMenuBar, &QAction::triggered, this,
-            [this, file] { menuBar()->setActiveAction(file->menuAction()); });
+    auto *f10 = new QAction(this);
+    f10->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(f10);
+    connect(f10, &QAction::triggered, this, &Form1::openMenuBar);
+    for (QMenu *menu : {file, tools, help})
+        connect(menu, &QMenu::aboutToHide, this, &Form1::menuClosed);
     // Playing and the options need a board: the game setting dialog's OK enables them.
     play->setEnabled(false);
     pazzl->setEnabled(false);
@@ -152,6 +156,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     onTriggered(web, this, [this] { web_Click(); });
     onTriggered(about, this, [this] { about_Click(); });
     onTriggered(hint, this, [this] { hint_Click(); });
+    onTriggered(state, this, [this] { state_Click(); });
 
     // The layout also holds a second progress bar and a second hidden picture box
     // with no behaviour attached; the progress window and Mask do their work, so
@@ -160,6 +165,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     // The cursor hears of a cell's click before the game handles it.
     m_cursor = new board::BoardCursor(*m_board, m_client);
     m_client->setAccessibleName(QStringLiteral("Board"));
+    // It hears a click before the game handles it.
+    m_announcer = new GameAnnouncer(m_client, *m_board);
     connect(m_board, &board::Board::cellClicked, this,
             [](int index) { platform::guarded([index] { engine::Picture1_Click(index); }); });
 
@@ -375,6 +382,33 @@ void Form1::hint_Click()
         return;
     m_cursor->showAt(*cell - 1, true);
     m_client->setFocus(Qt::OtherFocusReason);
+    m_announcer->sayHint(*cell - 1);
+}
+
+void Form1::state_Click()
+{
+    m_announcer->sayBoardState();
+}
+
+// Opening the menu with setActiveAction alone leaves the keyboard focus on the board:
+// each step to the next menu then hands it back to the board for a moment, and a
+// screen reader follows it there instead of into the menu. So the menu bar holds the
+// focus while its menus are open, and gives it back to the board once the last closes.
+void Form1::openMenuBar()
+{
+    QMenuBar *bar = menuBar();
+    if (bar->actions().isEmpty())
+        return;
+    bar->setFocus(Qt::MenuBarFocusReason);
+    bar->setActiveAction(bar->actions().first());
+}
+
+void Form1::menuClosed()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (!QApplication::activePopupWidget() && menuBar()->hasFocus())
+            m_client->setFocus(Qt::MenuBarFocusReason);
+    });
 }
 
 void Form1::showEvent(QShowEvent *event)

@@ -17,6 +17,8 @@ class PictureBox;
 
 namespace ui {
 
+class GameAnnouncer;
+
 class Form1 : public QMainWindow, public board::BoardHost
 {
     Q_OBJECT
@@ -30,6 +32,8 @@ public:
     board::Board &board() const { return *m_board; }
     // The keyboard cursor on the board.
     board::BoardCursor &boardCursor() const { return *m_cursor; }
+    // What a screen reader hears of the game.
+    GameAnnouncer &announcer() const { return *m_announcer; }
     platform::Label *Label1;
 
     // Menu items, named as the game names them.
@@ -39,6 +43,7 @@ public:
     QAction *END;     // "EndGmae", F4
     QAction *Option;  // "Option"
     QAction *hint;    // "Hint", F5
+    QAction *state;   // "Board state", F6: the board's state read out
     QAction *web;     // "Web page"
     QAction *about;   // "About..."
 
@@ -65,6 +70,7 @@ public:
     void web_Click();
     void about_Click();
     void hint_Click();
+    void state_Click();
 
     // board::BoardHost
     QWidget *cellParent() override;
@@ -84,10 +90,14 @@ private:
     // The part of "GameSetting" that leaves the current mode.
     void leaveModeForSettings();
     void Form_Unload();
+    // F10: the menu bar takes the keyboard and opens its first menu.
+    void openMenuBar();
+    void menuClosed();
 
     platform::PictureBox *m_client;
     board::Board *m_board;
     board::BoardCursor *m_cursor;
+    GameAnnouncer *m_announcer;
     bool m_loaded = false;
 };
 

@@ -6,11 +6,17 @@
 
 #include <QAccessible>
 #include <QMetaEnum>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include "accessibilityevents.h"
+#include "announcer.h"
+#include "cellaccessible.h"
+#include "gameannouncer.h"
 #include "colors.h"
 #include "filelists.h"
 #include "focusframe.h"
@@ -48,6 +54,49 @@ bool framedIn(QWidget *widget, const QColor &colour, int inset)
 QAccessibleInterface *heard(QObject *object)
 {
     return QAccessible::queryAccessibleInterface(object);
+}
+
+// One event as the desktop's accessibility bridge would pass it on, read when it is sent:
+// "checked <cell name> on|off", "name <name>", "say <message>", "focus <name>", "value"...
+QStringList &recorded()
+{
+    static QStringList events;
+    return events;
+}
+
+void record(QAccessibleEvent *event)
+{
+    QAccessibleInterface *about = event->accessibleInterface();
+    const QString name = about ? about->text(QAccessible::Name) : QString();
+    switch (event->type()) {
+    case QAccessible::StateChanged:
+        if (static_cast<QAccessibleStateChangeEvent *>(event)->changedStates().checked)
+            recorded() << "checked " + name + (about->state().checked ? " on" : " off");
+        else
+            recorded() << QStringLiteral("state");
+        break;
+    case QAccessible::NameChanged:
+        recorded() << "name " + name;
+        break;
+    case QAccessible::ObjectShow:
+        recorded() << (about && about->role() == QAccessible::Notification ? "say " + name
+                                                                           : "show " + name);
+        break;
+    case QAccessible::Focus:
+        recorded() << "focus " + name;
+        break;
+    default:
+        recorded() << QString::fromLatin1(
+            QMetaEnum::fromType<QAccessible::Event>().valueToKey(event->type()));
+    }
+}
+
+int reversedCells()
+{
+    int reversed = 0;
+    for (int k = 1; k <= engine::game().CellCount; ++k)
+        reversed += engine::game().CellState(k) ? 0 : 1;
+    return reversed;
 }
 
 } // namespace
@@ -335,14 +384,141 @@ private slots:
             QVERIFY2(spoken.contains(QString::fromUtf8(expected)), expected);
     }
 
-    // A cell is a button named by its place and side; its name and checked state follow a
+    // What a screen reader is told, in order, over a game played from the keyboard on a
+    // 3 x 3 board: `setup` and then `keys` are pressed (S Space, R Right, W the cell that
+    // solves the level, F2 F3 F5 F6 F10 the function keys), and the events of the keys
+    // are recorded as the desktop's bridge receives them. `told` must come in that
+    // order among them, with {reversed} {moves} {limit} {cursor} read from the game after
+    // the keys; each turned cell is told with its new state; `most` bounds the events.
+    void screenReaderFollowsTheGame_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("told");
+        QTest::addColumn<int>("most");
+        QTest::newRow("game start")
+            << ""
+            << "F2" << QStringList{"say Normal mode; {reversed} of 9 cells reversed"} << 40;
+        QTest::newRow("flip") << "F2"
+                              << "S S"
+                              << QStringList{"focus {place}", "checked {cursor}", "name {cursor}",
+                                             "say {cursor}; {reversed} reversed"}
+                              << 20;
+        QTest::newRow("level start")
+            << ""
+            << "F3"
+            << QStringList{"say Puzzle mode, solve it within 1 moves; moves left: 1; {reversed} "
+                           "of 9 cells reversed"}
+            << 40;
+        QTest::newRow("level solved, next level") << "F3"
+                                                  << "W"
+                                                  << QStringList{"say Puzzle mode, solve it within "
+                                                                 "2 moves; moves left: 2; "
+                                                                 "{reversed} of 9 cells reversed"}
+                                                  << 40;
+        QTest::newRow("move in puzzle mode")
+            << "F3 W"
+            << "S S"
+            << QStringList{"checked {cursor}", "say {cursor}; {reversed} reversed; moves left: 1"}
+            << 20;
+        QTest::newRow("board state key")
+            << "F2"
+            << "F6" << QStringList{"say Normal mode; {reversed} of 9 cells reversed"} << 2;
+        QTest::newRow("hint") << "F2"
+                              << "F5"
+                              << QStringList{"focus {place}",
+                                             "say Hint: row {row}, column {column}"}
+                              << 3;
+        QTest::newRow("F10 and the arrows")
+            << ""
+            << "F10 R R"
+            << QStringList{"focus File", "focus Tools", "focus Option", "focus Help",
+                           "focus Web page"}
+            << 30;
+    }
+    void screenReaderFollowsTheGame()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, told);
+        QFETCH(int, most);
+        // Qt tells assistive technology nothing until one listens; the platform's bridge
+        // is switched on as a screen reader would, and the events are taken from it.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        QVERIFY(QAccessible::isActive());
+        QAccessible::installUpdateHandler(record);
+        const auto stopRecording = qScopeGuard([] {
+            QAccessible::installUpdateHandler(nullptr);
+            QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+        });
+        MessageScript script;
+        script.unscripted = platform::MsgBoxAnswer::Yes;
+        ui::form2().VScroll1->setValue(3);
+        ui::form2().SelectedPath = m_picture;
+        ui::form2().Image1_Click();
+        QApplication::setActiveWindow(&ui::form1());
+        const QHash<QString, Qt::Key> named = {
+            {"S", Qt::Key_Space}, {"R", Qt::Key_Right}, {"F2", Qt::Key_F2},  {"F3", Qt::Key_F3},
+            {"F5", Qt::Key_F5},   {"F6", Qt::Key_F6},   {"F10", Qt::Key_F10}};
+        const auto press = [&](const QString &keys) {
+            for (const QString &key : keys.split(' ', Qt::SkipEmptyParts)) {
+                if (key == "W") { // the level's one scrambling click, pressed by the reader
+                    const int cell = engine::game().MoveHistory(engine::game().PuzzleMoves) - 1;
+                    heard(ui::form1().board().Picture1(cell))
+                        ->actionInterface()
+                        ->doAction(QAccessibleActionInterface::pressAction());
+                } else {
+                    QWidget *target = QApplication::activePopupWidget()
+                                          ? QApplication::activePopupWidget()
+                                          : ui::form1().client();
+                    QTest::keyClick(target, named.value(key));
+                }
+            }
+        };
+        press(setup);
+        // The offscreen platform leaves the activation with the progress window.
+        QApplication::setActiveWindow(&ui::form1());
+        recorded().clear();
+        press(keys);
+        const QStringList events = recorded();
+        if (QApplication::activePopupWidget())
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+
+        const engine::GameState &g = engine::game();
+        const int at = cursor().position();
+        const QString cursorCell = heard(ui::form1().board().Picture1(at))->text(QAccessible::Name);
+        int next = 0;
+        for (QString expected : told) {
+            expected.replace("{reversed}", QString::number(reversedCells()))
+                .replace("{moves}", QString::number(g.MovesLeft))
+                .replace("{cursor}", cursorCell)
+                .replace("{place}", cursorCell.section(',', 0, 1))
+                .replace("{row}", QString::number(at / 3 + 1))
+                .replace("{column}", QString::number(at % 3 + 1));
+            const auto found =
+                std::find_if(events.begin() + next, events.end(),
+                             [&](const QString &e) { return e.startsWith(expected); });
+            QVERIFY2(found != events.end(), qPrintable(expected + " in\n" + events.join('\n')));
+            next = int(found - events.begin()) + 1;
+        }
+        QVERIFY2(events.size() <= most, qPrintable(events.join('\n')));
+        QVERIFY2(!events.contains("focus Board"), qPrintable(events.join('\n')));
+        for (int index = 0; index < g.CellCount; ++index) { // only the new state is told
+            const QString name =
+                heard(ui::form1().board().Picture1(index))->text(QAccessible::Name);
+            const QString wrong = "checked " + name + (g.CellState(index + 1) ? " off" : " on");
+            QVERIFY2(!events.contains(wrong), qPrintable(wrong));
+        }
+    }
+
+    // A cell is a check box named by its place and side; its name and checked state follow a
     // flip, the reader is told so, and the keyboard cursor gives it the focus.
     void cellFollowsItsFlips()
     {
         startNormalGame();
         board::Board &board = ui::form1().board();
         QAccessibleInterface *centre = heard(board.Picture1(4));
-        QCOMPARE(centre->role(), QAccessible::Button);
+        QCOMPARE(centre->role(), QAccessible::CheckBox);
         const auto name = [] {
             return QStringLiteral("Row 2, column 2, ") +
                    (engine::game().CellState(5) ? "right way" : "reversed");

@@ -1,0 +1,31 @@
+#pragma once
+
+// A message for a screen reader that has no control of its own: the state of the board
+// after a flip, the start of a game, a hint. Orca reads a notification out as soon as
+// it is shown, even while the focus stays where it is, so each message shows anew an
+// invisible notification that carries it. The last message stays in the window's tree,
+// where a screen reader's review finds it again.
+
+#include <QString>
+#include <QWidget>
+
+namespace platform {
+
+class Announcer : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // A one-pixel, transparent spot in the top-left corner of `window`'s area.
+    explicit Announcer(QWidget *window);
+
+    // Has `message` read out now; an empty message says nothing.
+    void say(const QString &message);
+    // The message last said, its accessible name.
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+} // namespace platform
