@@ -111,6 +111,11 @@ bool BoardCursor::hasKeyboard() const
     return m_area->hasFocus();
 }
 
+int BoardCursor::focusedCell() const
+{
+    return m_shown && hasKeyboard() ? m_position : -1;
+}
+
 // The cell's own click signal carries it to the game: the same handler, messages and
 // move counting as a click with the mouse.
 void BoardCursor::clickCell(int index)
@@ -247,6 +252,10 @@ void BoardCursor::boardDrawn()
         turned.checked = true;
         QAccessibleStateChangeEvent state(cell, turned);
         platform::notifyAccessibility(state);
+        // Qt's bridge to the desktop sends a name change without the name, and Orca
+        // fails on one for the focused control; the move's announcement says it instead.
+        if (focusedCell() == static_cast<int>(i))
+            continue;
         QAccessibleEvent name(cell, QAccessible::NameChanged);
         platform::notifyAccessibility(name);
     }

@@ -59,6 +59,8 @@ public:
     int cellIndex(const QObject *cell) const;
     bool drawnRightWay(int index) const;
     bool hasKeyboard() const;
+    // The cell that has the keyboard focus, -1 when none has.
+    int focusedCell() const;
     // Clicks a cell as the mouse does.
     void clickCell(int index);
 

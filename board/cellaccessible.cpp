@@ -45,8 +45,7 @@ public:
         state.checkable = true;
         state.checked = m_cursor.drawnRightWay(index);
         state.focusable = true;
-        state.focused =
-            m_cursor.isShown() && m_cursor.position() == index && m_cursor.hasKeyboard();
+        state.focused = m_cursor.focusedCell() == index;
         return state;
     }
 

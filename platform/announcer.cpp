@@ -12,12 +12,13 @@ Announcer::Announcer(QWidget *window) : QWidget(window)
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     setGeometry(0, 0, 1, 1);
-    lower();
-    show();
+    // Never shown on screen: showing it there would announce it empty along with its
+    // window.
+    hide();
 }
 
-// The notification stays visible: it is shown again to the screen reader, not to the
-// window, so nothing on screen moves or repaints.
+// The notification is shown to the screen reader only, so nothing on screen moves or
+// repaints.
 void Announcer::say(const QString &message)
 {
     if (message.isEmpty())

@@ -2,9 +2,8 @@
 
 // A message for a screen reader that has no control of its own: the state of the board
 // after a flip, the start of a game, a hint. Orca reads a notification out as soon as
-// it is shown, even while the focus stays where it is, so each message shows anew an
-// invisible notification that carries it. The last message stays in the window's tree,
-// where a screen reader's review finds it again.
+// it is shown, even while the focus stays where it is, so each message shows anew a
+// notification that carries it. The notification itself never appears on screen.
 
 #include <QString>
 #include <QWidget>
@@ -16,7 +15,7 @@ class Announcer : public QWidget
     Q_OBJECT
 
 public:
-    // A one-pixel, transparent spot in the top-left corner of `window`'s area.
+    // A notification of `window`, hidden until it has something to say.
     explicit Announcer(QWidget *window);
 
     // Has `message` read out now; an empty message says nothing.

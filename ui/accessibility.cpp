@@ -33,7 +33,7 @@ public:
     }
 };
 
-// A notification that reads out its last message; hidden until it has one.
+// A notification that reads out its last message.
 class AnnouncerAccessible : public QAccessibleWidget
 {
 public:
@@ -46,13 +46,6 @@ public:
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
         return static_cast<const platform::Announcer *>(object())->message();
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State state = QAccessibleWidget::state();
-        state.invisible = state.invisible || text(QAccessible::Name).isEmpty();
-        return state;
     }
 };
 

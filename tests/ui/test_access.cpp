@@ -388,8 +388,8 @@ private slots:
     // 3 x 3 board: `setup` and then `keys` are pressed (S Space, R Right, W the cell that
     // solves the level, F2 F3 F5 F6 F10 the function keys), and the events of the keys
     // are recorded as the desktop's bridge receives them. `told` must come in that
-    // order among them, with {reversed} {moves} {limit} {cursor} read from the game after
-    // the keys; each turned cell is told with its new state; `most` bounds the events.
+    // order among them, with {reversed} {cursor} {place} {row} {column} read from the game
+    // after the keys; each turned cell is told with its new state; `most` bounds the events.
     void screenReaderFollowsTheGame_data()
     {
         QTest::addColumn<QString>("setup");
@@ -401,7 +401,8 @@ private slots:
             << "F2" << QStringList{"say Normal mode; {reversed} of 9 cells reversed"} << 40;
         QTest::newRow("flip") << "F2"
                               << "S S"
-                              << QStringList{"focus {place}", "checked {cursor}", "name {cursor}",
+                              << QStringList{"focus {place}", "checked {cursor}",
+                                             "name Row 1, column 2",
                                              "say {cursor}; {reversed} reversed"}
                               << 20;
         QTest::newRow("level start")
@@ -490,7 +491,6 @@ private slots:
         int next = 0;
         for (QString expected : told) {
             expected.replace("{reversed}", QString::number(reversedCells()))
-                .replace("{moves}", QString::number(g.MovesLeft))
                 .replace("{cursor}", cursorCell)
                 .replace("{place}", cursorCell.section(',', 0, 1))
                 .replace("{row}", QString::number(at / 3 + 1))
@@ -503,6 +503,8 @@ private slots:
         }
         QVERIFY2(events.size() <= most, qPrintable(events.join('\n')));
         QVERIFY2(!events.contains("focus Board"), qPrintable(events.join('\n')));
+        // Orca fails on the bridge's name change for the focused control.
+        QVERIFY(!events.contains("name " + cursorCell));
         for (int index = 0; index < g.CellCount; ++index) { // only the new state is told
             const QString name =
                 heard(ui::form1().board().Picture1(index))->text(QAccessible::Name);
