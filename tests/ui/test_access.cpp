@@ -10,6 +10,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -20,6 +21,7 @@
 #include "colors.h"
 #include "filelists.h"
 #include "focusframe.h"
+#include "form2.h"
 #include "form3.h"
 #include "form5.h"
 #include "form6.h"
@@ -511,6 +513,65 @@ private slots:
             const QString wrong = "checked " + name + (g.CellState(index + 1) ? " off" : " on");
             QVERIFY2(!events.contains(wrong), qPrintable(wrong));
         }
+    }
+
+    // Only what the player can use is offered: the splash leaves the tree once the main
+    // window is up and the progress window once the game is made, and a cell can be
+    // pressed only while a game runs.
+    void treeHoldsOnlyWhatThePlayerCanUse()
+    {
+        const auto windowsInTree = [] {
+            QAccessibleInterface *application = heard(qApp);
+            QObjectList shown;
+            for (int i = 0; i < application->childCount(); ++i)
+                shown << application->child(i)->object();
+            return shown;
+        };
+        QVERIFY(!windowsInTree().contains(&ui::form4()));
+        QVERIFY(buildBoard(m_picture, 3));
+        QAccessibleInterface *cell = heard(ui::form1().board().Picture1(4));
+        QVERIFY(!cell->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        MessageScript script;
+        engine::play_Click();
+        QVERIFY(windowsInTree().contains(&ui::form5()));
+        QTRY_VERIFY(!windowsInTree().contains(&ui::form5()));
+        QVERIFY(windowsInTree().contains(&ui::form1()));
+        QVERIFY(cell->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+    }
+
+    // In the game setting dialog the drive list is named as the places it lists, the folder
+    // names come without the indentation the list draws, and each key on the grid size
+    // tells the grid it makes; Up makes it smaller.
+    void gameSettingDialogSpeaksWhatItShows()
+    {
+        ui::Form2 &dialog = ui::form2();
+        dialog.Dir1->setPath(m_folder.path());
+        dialog.show();
+        const auto labels = heard(dialog.Drive1)->relations(QAccessible::Label);
+        QVERIFY(!labels.isEmpty());
+        QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Places"));
+
+        QAccessibleInterface *folders = heard(dialog.Dir1);
+        QVERIFY(dialog.Dir1->item(1)->text().startsWith(' '));
+        for (int i = 0; i < folders->childCount(); ++i)
+            QVERIFY2(!folders->child(i)->text(QAccessible::Name).startsWith(' '),
+                     qPrintable(folders->child(i)->text(QAccessible::Name)));
+
+        auto *said = dialog.findChild<platform::Announcer *>();
+        QScrollBar *grid = dialog.VScroll1->bar();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Up);
+        QCOMPARE(dialog.gridSide(), 4);
+        QCOMPARE(said->message(), QStringLiteral("4 by 4, 16 cells"));
+        QTest::keyClick(grid, Qt::Key_Down);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(said->message(), QStringLiteral("6 by 6, 36 cells"));
+        QCOMPARE(heard(grid)->text(QAccessible::Description),
+                 QStringLiteral("Up makes the grid smaller, Down makes it larger"));
     }
 
     // A cell is a check box named by its place and side; its name and checked state follow a
