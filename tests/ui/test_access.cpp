@@ -400,30 +400,30 @@ private slots:
         QTest::addColumn<int>("most");
         QTest::newRow("game start")
             << ""
-            << "F2" << QStringList{"say Normal mode; {reversed} of 9 cells reversed"} << 40;
+            << "F2" << QStringList{"say Normal mode; {reversed} of 9 cells reversed"} << 24;
         QTest::newRow("flip") << "F2"
                               << "S S"
                               << QStringList{"focus {place}", "checked {cursor}",
                                              "name Row 1, column 2",
                                              "say {cursor}; {reversed} reversed"}
-                              << 20;
+                              << 10;
         QTest::newRow("level start")
             << ""
             << "F3"
             << QStringList{"say Puzzle mode, solve it within 1 moves; moves left: 1; {reversed} "
                            "of 9 cells reversed"}
-            << 40;
+            << 12;
         QTest::newRow("level solved, next level") << "F3"
                                                   << "W"
                                                   << QStringList{"say Puzzle mode, solve it within "
                                                                  "2 moves; moves left: 2; "
                                                                  "{reversed} of 9 cells reversed"}
-                                                  << 40;
+                                                  << 12;
         QTest::newRow("move in puzzle mode")
             << "F3 W"
             << "S S"
             << QStringList{"checked {cursor}", "say {cursor}; {reversed} reversed; moves left: 1"}
-            << 20;
+            << 12;
         QTest::newRow("board state key")
             << "F2"
             << "F6" << QStringList{"say Normal mode; {reversed} of 9 cells reversed"} << 2;
@@ -437,7 +437,7 @@ private slots:
             << "F10 R R"
             << QStringList{"focus File", "focus Tools", "focus Option", "focus Help",
                            "focus Web page"}
-            << 30;
+            << 20;
     }
     void screenReaderFollowsTheGame()
     {
