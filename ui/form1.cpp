@@ -1,8 +1,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -130,13 +132,11 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     help->setObjectName(QStringLiteral("help"));
     web = addItem(help, "web", QStringLiteral("Web page"));
     about = addItem(help, "about", QStringLiteral("About..."));
-    // F10 opens the File menu; the arrow keys then move through the menu bar.
+    // F10 puts the keyboard in the menu bar, as Alt does.
     auto *f10 = new QAction(this);
     f10->setShortcut(QKeySequence(Qt::Key_F10));
     addAction(f10);
     connect(f10, &QAction::triggered, this, &Form1::openMenuBar);
-    for (QMenu *menu : {file, tools, help})
-        connect(menu, &QMenu::aboutToHide, this, &Form1::menuClosed);
     // Playing and the options need a board: the game setting dialog's OK enables them.
     play->setEnabled(false);
     pazzl->setEnabled(false);
@@ -390,25 +390,24 @@ void Form1::state_Click()
     m_announcer->sayBoardState();
 }
 
-// Opening the menu with setActiveAction alone leaves the keyboard focus on the board:
-// each step to the next menu then hands it back to the board for a moment, and a
-// screen reader follows it there instead of into the menu. So the menu bar holds the
-// focus while its menus are open, and gives it back to the board once the last closes.
+// F10 does what Alt does: the menu bar takes the keyboard with File highlighted, the
+// arrow keys walk File, Tools and Help, and Down or Return opens the highlighted menu.
+// Qt enters this mode only on an Alt press and release, so F10 hands it one. Opening a
+// menu with setActiveAction instead leaves the focus on the board: each step to the next
+// menu hands it back there for a moment, and a screen reader follows it. Where the style
+// has no Alt navigation, F10 opens the File menu.
 void Form1::openMenuBar()
 {
     QMenuBar *bar = menuBar();
-    if (bar->actions().isEmpty())
-        return;
-    bar->setFocus(Qt::MenuBarFocusReason);
-    bar->setActiveAction(bar->actions().first());
-}
-
-void Form1::menuClosed()
-{
-    QTimer::singleShot(0, this, [this] {
-        if (!QApplication::activePopupWidget() && menuBar()->hasFocus())
-            m_client->setFocus(Qt::MenuBarFocusReason);
-    });
+    QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(focus, &override);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(focus, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(focus, &release);
+    if (!bar->activeAction() && !bar->actions().isEmpty())
+        bar->setActiveAction(bar->actions().first());
 }
 
 void Form1::showEvent(QShowEvent *event)

@@ -90,9 +90,8 @@ private:
     // The part of "GameSetting" that leaves the current mode.
     void leaveModeForSettings();
     void Form_Unload();
-    // F10: the menu bar takes the keyboard and opens its first menu.
+    // F10: the menu bar takes the keyboard, as after Alt.
     void openMenuBar();
-    void menuClosed();
 
     platform::PictureBox *m_client;
     board::Board *m_board;
