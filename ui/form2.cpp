@@ -191,6 +191,10 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
     places->setObjectName(QStringLiteral("placesLabel"));
     places->setBuddy(Drive1);
     places->hide();
+    // With the label for its name, the screen reader reads the current place from the
+    // description.
+    Drive1->setAccessibleDescription(Drive1->currentText());
+    connect(Drive1, &QComboBox::currentTextChanged, Drive1, &QWidget::setAccessibleDescription);
     VScroll1->bar()->setAccessibleDescription(
         tr("Up makes the grid smaller, Down makes it larger"));
     m_announcer = new platform::Announcer(this);

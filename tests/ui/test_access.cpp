@@ -559,6 +559,8 @@ private slots:
         const auto labels = heard(dialog.Drive1)->relations(QAccessible::Label);
         QVERIFY(!labels.isEmpty());
         QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("Places"));
+        QCOMPARE(heard(dialog.Drive1)->text(QAccessible::Description),
+                 dialog.Drive1->currentText());
 
         QAccessibleInterface *folders = heard(dialog.Dir1);
         QVERIFY(dialog.Dir1->item(1)->text().startsWith(' '));
