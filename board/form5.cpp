@@ -75,7 +75,7 @@ void Form5::setProgressMax(double max)
 }
 
 // The bar ignores a value outside its range; the nearest end is what the player
-// should see. The first step of a creation and its last move the bar at once.
+// should see. The first and the last step of a creation move the bar at once.
 void Form5::setProgressValue(double value)
 {
     const int rounded = static_cast<int>(std::lround(value));

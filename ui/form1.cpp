@@ -1,6 +1,6 @@
 #include <QAction>
-#include <QCloseEvent>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDropEvent>
 #include <QIcon>
@@ -127,7 +127,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     tools->setObjectName(QStringLiteral("tools"));
     Option = addItem(tools, "Option", QStringLiteral("Option"));
     hint = addItem(tools, "hint", QStringLiteral("Hint"), QKeySequence(Qt::Key_F5));
-    state = addItem(tools, "state", tr("Board state"), QKeySequence(Qt::Key_F6));
+    boardState = addItem(tools, "boardState", tr("Board state"), QKeySequence(Qt::Key_F6));
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("help"));
     web = addItem(help, "web", QStringLiteral("Web page"));
@@ -156,7 +156,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     onTriggered(web, this, [this] { web_Click(); });
     onTriggered(about, this, [this] { about_Click(); });
     onTriggered(hint, this, [this] { hint_Click(); });
-    onTriggered(state, this, [this] { state_Click(); });
+    onTriggered(boardState, this, [this] { boardState_Click(); });
 
     // The layout also holds a second progress bar and a second hidden picture box
     // with no behaviour attached; the progress window and Mask do their work, so
@@ -165,7 +165,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     // The cursor hears of a cell's click before the game handles it.
     m_cursor = new board::BoardCursor(*m_board, m_client);
     m_client->setAccessibleName(QStringLiteral("Board"));
-    // It hears a click before the game handles it.
+    // The announcer too.
     m_announcer = new GameAnnouncer(m_client, *m_board);
     connect(m_board, &board::Board::cellClicked, this,
             [](int index) { platform::guarded([index] { engine::Picture1_Click(index); }); });
@@ -385,7 +385,7 @@ void Form1::hint_Click()
     m_announcer->sayHint(*cell - 1);
 }
 
-void Form1::state_Click()
+void Form1::boardState_Click()
 {
     m_announcer->sayBoardState();
 }

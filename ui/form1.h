@@ -37,15 +37,15 @@ public:
     platform::Label *Label1;
 
     // Menu items, named as the game names them.
-    QAction *arrange; // "GameSetting", F1
-    QAction *play;    // "NormalMode", F2
-    QAction *pazzl;   // "PazzlMode", F3
-    QAction *END;     // "EndGmae", F4
-    QAction *Option;  // "Option"
-    QAction *hint;    // "Hint", F5
-    QAction *state;   // "Board state", F6: the board's state read out
-    QAction *web;     // "Web page"
-    QAction *about;   // "About..."
+    QAction *arrange;    // "GameSetting", F1
+    QAction *play;       // "NormalMode", F2
+    QAction *pazzl;      // "PazzlMode", F3
+    QAction *END;        // "EndGmae", F4
+    QAction *Option;     // "Option"
+    QAction *hint;       // "Hint", F5
+    QAction *boardState; // "Board state", F6: has a screen reader read out the board's state
+    QAction *web;        // "Web page"
+    QAction *about;      // "About..."
 
     // Outer size in twips, as the game sets and reads it.
     double Width() const;
@@ -70,7 +70,7 @@ public:
     void web_Click();
     void about_Click();
     void hint_Click();
-    void state_Click();
+    void boardState_Click();
 
     // board::BoardHost
     QWidget *cellParent() override;

@@ -1,13 +1,13 @@
 #include "gameannouncer.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "announcer.h"
 #include "board.h"
 #include "cellaccessible.h"
 #include "events.h"
 #include "gamestate.h"
-
-#include <algorithm>
-#include <utility>
 
 namespace ui {
 namespace {

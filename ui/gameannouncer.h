@@ -42,8 +42,6 @@ public:
     // Says that the hint points at cell control `index`.
     void sayHint(int index);
 
-    platform::Announcer &announcer() const { return *m_announcer; }
-
 private:
     void cellClicked(int index);
     void handlerDone();
