@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <utility>
 
 #include "accessibilityevents.h"
 #include "board.h"
@@ -76,6 +77,7 @@ void BoardCursor::reset()
 void BoardCursor::setCreationRunning(bool running)
 {
     m_creationRunning = running;
+    m_moveInFlight = false;
     if (running)
         reset();
 }
@@ -109,6 +111,11 @@ bool BoardCursor::hasKeyboard() const
     return m_area->hasFocus();
 }
 
+int BoardCursor::focusedCell() const
+{
+    return m_shown && hasKeyboard() ? m_position : -1;
+}
+
 // The cell's own click signal carries it to the game: the same handler, messages and
 // move counting as a click with the mouse.
 void BoardCursor::clickCell(int index)
@@ -120,11 +127,12 @@ void BoardCursor::clickCell(int index)
     m_clickFromKeyboard = false;
 }
 
-// Runs before the game handles the click. Only a click from the mouse hides the
-// cursor; the flag is dropped at once, so a click let through while this one is
-// being handled counts as the mouse's.
+// Runs before the game handles the click, and notes a move for the drawing after it. Only a click
+// from the mouse hides the cursor; the flag is dropped at once, so a click let through while this
+// one is being handled counts as the mouse's.
 void BoardCursor::cellClicked()
 {
+    m_moveInFlight = engine::game().BoardActive;
     if (!std::exchange(m_clickFromKeyboard, false))
         hide();
 }
@@ -219,9 +227,10 @@ void BoardCursor::paintFrame(QWidget &cell)
         platform::drawFocusFrame(painter, inside, platform::focusColor(*m_area), PlainThickness);
 }
 
-// The end of a game takes the cursor away. Cells that turned since the last drawing
-// are announced (their checked state and their name); the redraws of a creation are
-// not, and the drawing after it announces all that the creation turned.
+// The end of a game takes the cursor away. The cells that a move turned are announced
+// (their checked state and their name) once they are drawn, so a screen reader asking
+// for them hears the new state. The redraws of a new game or level are not announced
+// cell by cell: the game's own announcement tells how the board stands.
 void BoardCursor::boardDrawn()
 {
     const engine::GameState &g = engine::game();
@@ -232,20 +241,24 @@ void BoardCursor::boardDrawn()
     std::vector<bool> now;
     for (int k = 1; k <= g.CellCount; ++k)
         now.push_back(g.CellState(k));
-    if (now.size() == m_drawn.size()) {
-        for (std::size_t i = 0; i < now.size(); ++i) {
-            if (now[i] == m_drawn[i])
-                continue;
-            QObject *cell = m_board.Picture1(static_cast<int>(i));
-            QAccessible::State turned;
-            turned.checked = true;
-            QAccessibleStateChangeEvent state(cell, turned);
-            platform::notifyAccessibility(state);
-            QAccessibleEvent name(cell, QAccessible::NameChanged);
-            platform::notifyAccessibility(name);
-        }
+    std::vector<bool> before = std::exchange(m_drawn, std::move(now));
+    if (!std::exchange(m_moveInFlight, false) || before.size() != m_drawn.size())
+        return;
+    for (std::size_t i = 0; i < m_drawn.size(); ++i) {
+        if (before[i] == m_drawn[i])
+            continue;
+        QObject *cell = m_board.Picture1(static_cast<int>(i));
+        QAccessible::State turned;
+        turned.checked = true;
+        QAccessibleStateChangeEvent state(cell, turned);
+        platform::notifyAccessibility(state);
+        // Qt's bridge to the desktop sends a name change without the name, and Orca
+        // fails on one for the focused control; the move's announcement says it instead.
+        if (focusedCell() == static_cast<int>(i))
+            continue;
+        QAccessibleEvent name(cell, QAccessible::NameChanged);
+        platform::notifyAccessibility(name);
     }
-    m_drawn = std::move(now);
 }
 
 } // namespace board

@@ -59,6 +59,8 @@ public:
     int cellIndex(const QObject *cell) const;
     bool drawnRightWay(int index) const;
     bool hasKeyboard() const;
+    // The cell that has the keyboard focus, -1 when none has.
+    int focusedCell() const;
     // Clicks a cell as the mouse does.
     void clickCell(int index);
 
@@ -81,7 +83,8 @@ private:
     bool m_highlighted = false;
     bool m_clickFromKeyboard = false;
     bool m_creationRunning = false;
-    std::vector<bool> m_drawn; // per cell control: right way at the last drawing
+    bool m_moveInFlight = false; // a click on a running game, until the board is drawn
+    std::vector<bool> m_drawn;   // per cell control: right way at the last drawing
 };
 
 } // namespace board

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QProgressBar>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -25,6 +26,9 @@ constexpr platform::ColorValue Grey = 0x808080;
 constexpr double ClientWidth = 2850;
 constexpr double ClientHeight = 1020;
 constexpr int FramePixels = 1;
+
+// The bar moves at most five times a second.
+constexpr qint64 BarStepMilliseconds = 200;
 
 // A control laid out in twips relative to the client area, which starts inside the
 // frame.
@@ -67,14 +71,21 @@ Form5::Form5(QWidget *parent) : platform::PictureBox(parent)
 void Form5::setProgressMax(double max)
 {
     ProgressBar1->setMaximum(static_cast<int>(std::lround(max)));
+    m_sinceBarMoved.invalidate();
 }
 
 // The bar ignores a value outside its range; the nearest end is what the player
-// should see.
+// should see. The first and the last step of a creation move the bar at once.
 void Form5::setProgressValue(double value)
 {
     const int rounded = static_cast<int>(std::lround(value));
-    ProgressBar1->setValue(std::clamp(rounded, ProgressBar1->minimum(), ProgressBar1->maximum()));
+    m_progress = std::clamp(rounded, ProgressBar1->minimum(), ProgressBar1->maximum());
+    const bool last = m_progress == ProgressBar1->maximum();
+    if (last || !m_sinceBarMoved.isValid() || m_sinceBarMoved.elapsed() >= BarStepMilliseconds) {
+        ProgressBar1->setValue(m_progress);
+        m_sinceBarMoved.start();
+    }
+    emit progressed(m_progress);
 }
 
 void Form5::showEvent(QShowEvent *event)
@@ -85,6 +96,17 @@ void Form5::showEvent(QShowEvent *event)
         move(frame.topLeft());
     }
     platform::PictureBox::showEvent(event);
+}
+
+// Hidden, the window leaves the desktop's list of windows, where a screen reader's
+// review would still find it; showing it again makes it anew.
+void Form5::hideEvent(QHideEvent *event)
+{
+    platform::PictureBox::hideEvent(event);
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            destroy();
+    });
 }
 
 } // namespace board

@@ -165,6 +165,7 @@ void DirListBox::fill()
     for (const QString &folder : chain) {
         const QString name = QDir(folder).isRoot() ? folder : QFileInfo(folder).fileName();
         auto *item = new QListWidgetItem(openIcon, indentStep.repeated(depth) + name, this);
+        item->setData(Qt::AccessibleTextRole, name); // a screen reader reads no indentation
         item->setData(PathRole, folder);
         item->setToolTip(folder);
         current = item;
@@ -179,6 +180,7 @@ void DirListBox::fill()
     for (const QFileInfo &subfolder : subfolders) {
         auto *item = new QListWidgetItem(closedIcon,
                                          indentStep.repeated(depth) + subfolder.fileName(), this);
+        item->setData(Qt::AccessibleTextRole, subfolder.fileName());
         item->setData(PathRole, absoluteCleanPath(subfolder.absoluteFilePath()));
         item->setToolTip(item->data(PathRole).toString());
     }

@@ -2,6 +2,7 @@
 
 #include <QAccessibleWidget>
 
+#include "announcer.h"
 #include "cellaccessible.h"
 #include "form5.h"
 #include "label.h"
@@ -32,6 +33,22 @@ public:
     }
 };
 
+// A notification that reads out its last message.
+class AnnouncerAccessible : public QAccessibleWidget
+{
+public:
+    explicit AnnouncerAccessible(platform::Announcer *announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        return static_cast<const platform::Announcer *>(object())->message();
+    }
+};
+
 // The dialogs are dialogs (they are drawing surfaces to Qt); the splash and progress
 // windows are notifications, which tell what they show when they appear.
 QAccessibleInterface *window(const QString &className, QObject *object)
@@ -59,6 +76,8 @@ QAccessibleInterface *gameAccessible(const QString &className, QObject *object)
         return box;
     if (QAccessibleInterface *shown = window(className, object))
         return shown;
+    if (className == QLatin1String("platform::Announcer"))
+        return new AnnouncerAccessible(static_cast<platform::Announcer *>(object));
     if (className == QLatin1String("platform::Label"))
         return new LabelAccessible(static_cast<platform::Label *>(object));
     return nullptr;

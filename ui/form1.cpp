@@ -1,7 +1,10 @@
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +24,7 @@
 #include "form3.h"
 #include "form6.h"
 #include "forms.h"
+#include "gameannouncer.h"
 #include "gamestate.h"
 #include "hint.h"
 #include "label.h"
@@ -123,16 +127,16 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     tools->setObjectName(QStringLiteral("tools"));
     Option = addItem(tools, "Option", QStringLiteral("Option"));
     hint = addItem(tools, "hint", QStringLiteral("Hint"), QKeySequence(Qt::Key_F5));
+    boardState = addItem(tools, "boardState", tr("Board state"), QKeySequence(Qt::Key_F6));
     QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
     help->setObjectName(QStringLiteral("help"));
     web = addItem(help, "web", QStringLiteral("Web page"));
     about = addItem(help, "about", QStringLiteral("About..."));
-    // F10 opens the File menu; the arrow keys then move through the menu bar.
-    auto *openMenuBar = new QAction(this);
-    openMenuBar->setShortcut(QKeySequence(Qt::Key_F10));
-    addAction(openMenuBar);
-    connect(openMenuBar, &QAction::triggered, this,
-            [this, file] { menuBar()->setActiveAction(file->menuAction()); });
+    // F10 puts the keyboard in the menu bar, as Alt does.
+    auto *f10 = new QAction(this);
+    f10->setShortcut(QKeySequence(Qt::Key_F10));
+    addAction(f10);
+    connect(f10, &QAction::triggered, this, &Form1::openMenuBar);
     // Playing and the options need a board: the game setting dialog's OK enables them.
     play->setEnabled(false);
     pazzl->setEnabled(false);
@@ -152,6 +156,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     onTriggered(web, this, [this] { web_Click(); });
     onTriggered(about, this, [this] { about_Click(); });
     onTriggered(hint, this, [this] { hint_Click(); });
+    onTriggered(boardState, this, [this] { boardState_Click(); });
 
     // The layout also holds a second progress bar and a second hidden picture box
     // with no behaviour attached; the progress window and Mask do their work, so
@@ -160,6 +165,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     // The cursor hears of a cell's click before the game handles it.
     m_cursor = new board::BoardCursor(*m_board, m_client);
     m_client->setAccessibleName(QStringLiteral("Board"));
+    // The announcer too.
+    m_announcer = new GameAnnouncer(m_client, *m_board);
     connect(m_board, &board::Board::cellClicked, this,
             [](int index) { platform::guarded([index] { engine::Picture1_Click(index); }); });
 
@@ -403,6 +410,32 @@ void Form1::hint_Click()
         return;
     m_cursor->showAt(*cell - 1, true);
     m_client->setFocus(Qt::OtherFocusReason);
+    m_announcer->sayHint(*cell - 1);
+}
+
+void Form1::boardState_Click()
+{
+    m_announcer->sayBoardState();
+}
+
+// F10 does what Alt does: the menu bar takes the keyboard with File highlighted, the
+// arrow keys walk File, Tools and Help, and Down or Return opens the highlighted menu.
+// Qt enters this mode only on an Alt press and release, so F10 hands it one. Opening a
+// menu with setActiveAction instead leaves the focus on the board: each step to the next
+// menu hands it back there for a moment, and a screen reader follows it. Where the style
+// has no Alt navigation, F10 opens the File menu.
+void Form1::openMenuBar()
+{
+    QMenuBar *bar = menuBar();
+    QWidget *focus = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(focus, &override);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QCoreApplication::sendEvent(focus, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QCoreApplication::sendEvent(focus, &release);
+    if (!bar->activeAction() && !bar->actions().isEmpty())
+        bar->setActiveAction(bar->actions().first());
 }
 
 void Form1::showEvent(QShowEvent *event)

@@ -17,6 +17,8 @@ class PictureBox;
 
 namespace ui {
 
+class GameAnnouncer;
+
 class Form1 : public QMainWindow, public board::BoardHost
 {
     Q_OBJECT
@@ -30,17 +32,20 @@ public:
     board::Board &board() const { return *m_board; }
     // The keyboard cursor on the board.
     board::BoardCursor &boardCursor() const { return *m_cursor; }
+    // What a screen reader hears of the game.
+    GameAnnouncer &announcer() const { return *m_announcer; }
     platform::Label *Label1;
 
     // Menu items, named as the game names them.
-    QAction *arrange; // "GameSetting", F1
-    QAction *play;    // "NormalMode", F2
-    QAction *pazzl;   // "PazzlMode", F3
-    QAction *END;     // "EndGmae", F4
-    QAction *Option;  // "Option"
-    QAction *hint;    // "Hint", F5
-    QAction *web;     // "Web page"
-    QAction *about;   // "About..."
+    QAction *arrange;    // "GameSetting", F1
+    QAction *play;       // "NormalMode", F2
+    QAction *pazzl;      // "PazzlMode", F3
+    QAction *END;        // "EndGmae", F4
+    QAction *Option;     // "Option"
+    QAction *hint;       // "Hint", F5
+    QAction *boardState; // "Board state", F6: has a screen reader read out the board's state
+    QAction *web;        // "Web page"
+    QAction *about;      // "About..."
 
     // Outer size in twips, as the game sets and reads it.
     double Width() const;
@@ -76,6 +81,7 @@ public:
     void web_Click();
     void about_Click();
     void hint_Click();
+    void boardState_Click();
 
     // board::BoardHost
     QWidget *cellParent() override;
@@ -95,10 +101,13 @@ private:
     // The part of "GameSetting" that leaves the current mode.
     void leaveModeForSettings();
     void Form_Unload();
+    // F10: the menu bar takes the keyboard, as after Alt.
+    void openMenuBar();
 
     platform::PictureBox *m_client;
     board::Board *m_board;
     board::BoardCursor *m_cursor;
+    GameAnnouncer *m_announcer;
     bool m_loaded = false;
 };
 

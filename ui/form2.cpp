@@ -12,11 +12,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QRadioButton>
 #include <QScopedValueRollback>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
+#include "announcer.h"
 #include "background.h"
 #include "colors.h"
 #include "dialogsupport.h"
@@ -181,6 +183,19 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
     // Names for screen readers where the layout gives no caption or tooltip.
     VScroll1->bar()->setAccessibleName(Label1->caption());
     Drive1->setAccessibleName(QStringLiteral("Drive"));
+    // A combo box's name is its current text to a screen reader here ("/"); what the list
+    // is comes from a label for it, never shown.
+    auto *places = new QLabel(tr("Places"), this);
+    places->setObjectName(QStringLiteral("placesLabel"));
+    places->setBuddy(Drive1);
+    places->hide();
+    // With the label for its name, the screen reader reads the current place from the
+    // description.
+    Drive1->setAccessibleDescription(Drive1->currentText());
+    connect(Drive1, &QComboBox::currentTextChanged, Drive1, &QWidget::setAccessibleDescription);
+    VScroll1->bar()->setAccessibleDescription(
+        tr("Up makes the grid smaller, Down makes it larger"));
+    m_announcer = new platform::Announcer(this);
     Dir1->setAccessibleName(QStringLiteral("Folder"));
     File1->setAccessibleName(QStringLiteral("Picture file"));
     Picture1->setAccessibleName(Picture1->toolTip());
@@ -317,10 +332,14 @@ QString Form2::paintPreview(const QString &path)
     return picture.reason;
 }
 
+// A screen reader hears the side as the scroll bar's value; the player also hears the
+// grid that the key made.
 void Form2::VScroll1_Change()
 {
     const int side = VScroll1->value();
     Label2->setCaption(QString::number(side * side));
+    if (VScroll1->bar()->hasFocus())
+        m_announcer->say(tr("%1 by %1, %2 cells").arg(side).arg(side * side));
 }
 
 // OK: the main window opens its mode commands and builds the board for the chosen

@@ -12,6 +12,7 @@ class QGroupBox;
 class QRadioButton;
 
 namespace platform {
+class Announcer;
 class DirListBox;
 class DriveListBox;
 class FileListBox;
@@ -92,6 +93,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    platform::Announcer *m_announcer;
     void Form_Load();
     // The picture decoded to the preview's size, or the reason it cannot be.
     platform::LoadedPicture previewPicture(const QString &path) const;

@@ -54,6 +54,8 @@ void Form4::Timer1_Timer()
     // The main window's first showing runs its Form_Load, which paints the title.
     form1().show();
     hide();
+    // Out of the desktop's list of windows too, where a screen reader would find it.
+    destroy();
     form1().board().DrawBoard();
     Timer1->stop();
     if (!PictureToOpen.isEmpty())

@@ -14,6 +14,7 @@
 #include "form4.h"
 #include "form5.h"
 #include "forms.h"
+#include "gameannouncer.h"
 #include "label.h"
 #include "messagebox.h"
 
@@ -101,11 +102,13 @@ void GameWindowsAdapter::DoEvents()
 }
 
 // Meanwhile the game setting dialog's OK is refused, and looks it; the next game
-// starts with the keyboard cursor at the top left.
+// starts with the keyboard cursor at the top left, and is announced once ready.
 void GameWindowsAdapter::CreationRunning(bool running)
 {
     form2().setCreationRunning(running);
     form1().boardCursor().setCreationRunning(running);
+    if (!running)
+        form1().announcer().gameReady();
 }
 
 double GameWindowsAdapter::MainWidth()

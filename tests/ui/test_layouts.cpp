@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(shown,
                  (QStringList{"File:", "GameSetting F1 on", "NormalMode F2 off", "PazzlMode F3 off",
                               "-", "EndGmae F4 on", "Tools:", "Option off", "Hint F5 off",
-                              "Help:", "Web page on", "About... on"}));
+                              "Board state F6 on", "Help:", "Web page on", "About... on"}));
     }
 };
 

@@ -150,7 +150,7 @@ private slots:
         QObject watcher; // while it lives
         const QString other = writePicture(m_folder.path(), "other.bmp", Qt::red);
         bool dropped = true;
-        connect(bar, &QProgressBar::valueChanged, &watcher, [&](int step) {
+        connect(&ui::form5(), &board::Form5::progressed, &watcher, [&](int step) {
             if (step == 1)
                 QTimer::singleShot(0, this, [&] {
                     clickCell(0);
@@ -388,7 +388,7 @@ int main(int argc, char *argv[])
     buildBoard(writePicture(folder.path()), 10);
     platform::setMessageBoxResponder([](const platform::MessageBoxRequest &) { return Yes; });
     QProgressBar *bar = ui::form5().ProgressBar1;
-    QObject::connect(bar, &QProgressBar::valueChanged, bar, [](int step) {
+    QObject::connect(&ui::form5(), &board::Form5::progressed, bar, [](int step) {
         if (step == 5 && qgetenv(ChildMode) == "close")
             QTimer::singleShot(0, &ui::form1(), &QWidget::close);
         else if (step == 5)
@@ -397,8 +397,8 @@ int main(int argc, char *argv[])
     ui::form1().play->setEnabled(true);
     QTimer::singleShot(0, ui::form1().play, &QAction::trigger);
     const int status = QApplication::exec();
-    std::printf("progress %d active %d ending %d\n", bar->value(), int(engine::game().BoardActive),
-                int(platform::programEnding()));
+    std::printf("progress %d active %d ending %d\n", ui::form5().progress(),
+                int(engine::game().BoardActive), int(platform::programEnding()));
     return status;
 }
 
