@@ -1,6 +1,7 @@
 #include "cellaccessible.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QWidget>
 
 #include "boardcursor.h"
@@ -22,11 +23,12 @@ public:
             return QAccessibleWidget::text(t);
         const int index = m_cursor.cellIndex(object());
         const int side = std::max<int>(1, engine::game().GridCols);
-        return QStringLiteral("Row %1, column %2, %3")
+        return QCoreApplication::translate("board::Cell", "Row %1, column %2, %3")
             .arg(index / side + 1)
             .arg(index % side + 1)
-            .arg(m_cursor.drawnRightWay(index) ? QStringLiteral("right way")
-                                               : QStringLiteral("reversed"));
+            .arg(m_cursor.drawnRightWay(index)
+                     ? QCoreApplication::translate("board::Cell", "right way")
+                     : QCoreApplication::translate("board::Cell", "reversed"));
     }
 
     QAccessible::State state() const override
