@@ -382,7 +382,7 @@ in your browser?</translation>
     </message>
     <message>
         <source> * 反転規則変更をOptionに追加</source>
-        <translation> * Flip rule in Option</translation>
+        <translation> * Flip rule in Options</translation>
     </message>
     <message>
         <source> * 画像読み込み時のバグ修正</source>
@@ -457,7 +457,8 @@ in your browser?</translation>
     </message>
     <message>
         <source>画像のマスの大きさ （デフォルト=495）</source>
-        <translation>Cell size (default 495)</translation>
+        <translation>Cell size<byte value="xd"/>
+(default 495)</translation>
     </message>
     <message>
         <source>反転規則変更</source>

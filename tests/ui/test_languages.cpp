@@ -148,7 +148,7 @@ private slots:
             {"setting dialog title", "Game Settings"},
             {"per-cell option", "Per cell (slow)"},
             {"animation tooltip", "Shows the cells turning while a puzzle is made"},
-            {"cell size label", "Cell size (default 495)"},
+            {"cell size label", "Cell size\r\n(default 495)"},
             {"history", " * Faster picture display"},
             {"progress", "Scrambling…"},
             {"no picture", "Please choose a picture first."},
