@@ -134,7 +134,9 @@ private slots:
             {"refusal", "画像を読み込めませんでした。"},
             {"refusal reason", "ファイルが空です。"},
             {"task", "1手以内で完成せよ。\r\n残り1"},
-            {"given up", "1手以内で完成せよ。\r\n残り0\r\nPAZZL終了"},
+            {"next task", "2手以内で完成せよ。\r\n残り2"},
+            {"given up", "2手以内で完成せよ。\r\n残り0\r\nPAZZL終了"},
+            {"solved", "This puzzle complete!!"},
             {"failed", "This puzzle failed!!\r\nTry again?"},
             {"quit", "終了しますか？"},
             {"cell name", "1行1列 表"},
@@ -156,7 +158,9 @@ private slots:
             {"refusal", "The picture could not be loaded."},
             {"refusal reason", "The file is empty."},
             {"task", "Solve it in 1 move\r\n1 move left"},
-            {"given up", "Solve it in 1 move\r\n0 moves left\r\nPuzzle over"},
+            {"next task", "Solve it in 2 moves\r\n2 moves left"},
+            {"given up", "Solve it in 2 moves\r\n0 moves left\r\nPuzzle over"},
+            {"solved", "Puzzle solved!"},
             {"failed", "Out of moves!\r\nTry this puzzle again?"},
             {"quit", "Quit Tovik2?"},
             {"cell name", "Row 1, column 1, right way"},
@@ -170,7 +174,8 @@ private slots:
     }
 
     // One game through every window: a board without a picture, a refused file, a board,
-    // a failed puzzle given up, the quit question, the options and the About window.
+    // a puzzle level solved and the next one given up, the quit question, the options and
+    // the About window.
     void windowsSpeakTheLanguage()
     {
         QFETCH(QStringList, languages);
@@ -191,23 +196,29 @@ private slots:
         script.then(platform::MsgBoxAnswer::Yes); // start puzzle mode from its first level
         engine::pazzl_Click();
         seen["task"] = ui::form1().Label1->caption();
-        const int recorded = engine::game().MoveHistory(1);
+        clickCell(engine::game().MoveHistory(1) - 1); // solved: the next level starts
+        seen["next task"] = ui::form1().Label1->caption();
+        // Two cells off the record cannot solve it, and use up both moves.
+        QList<int> wrong = {1, 2, 3, 4};
+        wrong.removeIf([](int cell) { return entries(engine::game().MoveHistory).contains(cell); });
         script.then(platform::MsgBoxAnswer::No); // out of moves: give the level up
-        clickCell(recorded % 9);
+        clickCell(wrong[0] - 1);
+        clickCell(wrong[1] - 1);
         seen["given up"] = ui::form1().Label1->caption();
         ui::form1().END_Click();
         ui::form1().Option_Click();
         ui::form1().about_Click();
         ui::form5(); // the progress window, as the next creation would show it
 
-        QCOMPARE(script.asked.size(), 5);
+        QCOMPARE(script.asked.size(), 6);
         seen["no picture"] = script.asked[0].prompt;
         seen["no picture title"] = script.asked[0].title;
         const QStringList refusal = script.asked[1].prompt.split(QStringLiteral("\r\n"));
         seen["refusal"] = refusal.first();
         seen["refusal reason"] = refusal.last();
-        seen["failed"] = script.asked[3].prompt;
-        seen["quit"] = script.asked[4].prompt;
+        seen["solved"] = script.asked[3].prompt;
+        seen["failed"] = script.asked[4].prompt;
+        seen["quit"] = script.asked[5].prompt;
         seen["File menu item"] = ui::form1().arrange->text();
         seen["quit menu item"] = ui::form1().END->text();
         seen["setting dialog title"] = ui::form2().windowTitle();
