@@ -46,6 +46,19 @@ std::optional<Refusal> headerRefusal(const PictureHeader &header)
     return std::nullopt;
 }
 
+// What the decoder's failure means for the player, in the game's words.
+Refusal decoderRefusal(QImageReader::ImageReaderError error)
+{
+    switch (error) {
+    case QImageReader::DeviceError:
+        return Refusal::CannotRead;
+    case QImageReader::InvalidDataError:
+        return Refusal::Undecodable;
+    default:
+        return Refusal::Unreadable;
+    }
+}
+
 } // namespace
 
 LoadedPicture LoadPicture(const QString &path, const QSize &size, Scaling scaling)
@@ -88,7 +101,7 @@ LoadedPicture DecodePicture(QIODevice &device, const QSize &size, Scaling scalin
         reader.setScaledSize(target);
     QImage image;
     if (!reader.read(&image) || image.isNull())
-        return failure(Refusal::Undecodable, header.size);
+        return failure(decoderRefusal(reader.error()), header.size);
 
     // Transparent pixels (GIF, icon, PNG) keep their alpha, so drawing them lets the
     // back colour show through; everything else becomes plain opaque pixels.
