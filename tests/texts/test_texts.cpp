@@ -85,15 +85,12 @@ QList<Entry> readCatalogue(const QString &path, QString *language)
     QXmlStreamReader xml(&file);
     QString context;
     Entry entry;
-    while (xml.readNextStartElement() || !xml.atEnd()) {
-        if (xml.isEndElement() && xml.name() == u"message") {
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isEndElement() && xml.name() == u"message")
             entries.append(entry);
+        if (!xml.isStartElement())
             continue;
-        }
-        if (!xml.isStartElement()) {
-            xml.readNext();
-            continue;
-        }
         const auto name = xml.name();
         if (name == u"TS") {
             *language = xml.attributes().value(QLatin1String("language")).toString();
