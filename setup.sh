@@ -19,7 +19,7 @@ play | test) ;;
     ;;
 esac
 
-packages=(g++ make cmake qt6-base-dev qt6-base-private-dev fonts-ipafont-mincho fonts-ipafont-gothic fonts-liberation)
+packages=(g++ make cmake qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-ipafont-mincho fonts-ipafont-gothic fonts-liberation)
 # The fuzz target needs clang and its libFuzzer runtime; the tests also validate the
 # desktop entry and the metainfo and build the Debian package (cpack needs `file`).
 if [ "$mode" = test ]; then

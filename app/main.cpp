@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 
 #include "events.h"
 #include "layoutpictures.h"
 #include "form4.h"
 #include "forms.h"
+#include "language.h"
 #include "startup.h"
 
 #include <cstdio>
@@ -20,17 +22,24 @@ void nameTheProgram()
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVIK2_VERSION));
 }
 
+// The command line's own texts.
+struct CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+// In the language the game speaks once the translators are in.
 void describeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        QStringLiteral("Tovik2: flip the cells of a picture until it shows the right way."));
+        CommandLine::tr("Tovik2: flip the cells of a picture until it shows the right way."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(
         QStringLiteral("picture"),
-        QStringLiteral("A picture to play with (BMP, ICO, GIF, JPEG or PNG), opened as the "
-                       "game setting dialog opens it."),
-        QStringLiteral("[picture]"));
+        CommandLine::tr("A picture to play with (BMP, ICO, GIF, JPEG or PNG), opened "
+                        "as the game setting dialog opens it."),
+        CommandLine::tr("[picture]"));
 }
 
 // Whether the command line asks for anything but the game, with or without a picture:
@@ -56,15 +65,21 @@ int main(int argc, char *argv[])
     if (answeredOnTheTerminal(parser, argc, argv)) {
         QCoreApplication app(argc, argv);
         nameTheProgram();
-        parser.process(app);
-        std::fprintf(stderr, "%s: one picture at a time, not %lld.\n",
-                     qPrintable(QCoreApplication::applicationName()),
-                     static_cast<long long>(parser.positionalArguments().size()));
+        i18n::installTranslators(QLocale::system().uiLanguages());
+        QCommandLineParser translated;
+        describeCommandLine(translated);
+        translated.process(app);
+        const QString tooMany = CommandLine::tr("%1: one picture at a time, not %2.")
+                                    .arg(QCoreApplication::applicationName())
+                                    .arg(translated.positionalArguments().size());
+        std::fprintf(stderr, "%s\n", qPrintable(tooMany));
         return 1;
     }
 
     QApplication app(argc, argv);
     nameTheProgram();
+    // Chosen once: every window is created in this language.
+    i18n::installTranslators(QLocale::system().uiLanguages());
     // The desktop entry, the icon and the metainfo all carry this name.
     QGuiApplication::setDesktopFileName(QStringLiteral(TOVIK2_APP_ID));
     // Each window is named by its own caption: with an empty display name Qt neither adds

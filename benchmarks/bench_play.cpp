@@ -51,7 +51,7 @@ public:
     void SetMainWidth(double) override {}
     void SetTaskLabelVisible(bool) override {}
     void SetTaskLabelLeft(double) override {}
-    void SetTaskLabelCaption(const std::string &) override {}
+    void SetTaskLabelCaption(const engine::TaskLabel &) override {}
 
 private:
     board::Board &m_board;

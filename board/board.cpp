@@ -34,10 +34,12 @@
 #include "devicepixels.h"
 #include "fonts.h"
 #include "gamestate.h"
+#include "gametext.h"
 #include "messagebox.h"
 #include "messages.h"
 #include "picture.h"
 #include "picturebox.h"
+#include "picturerefusal.h"
 #include "runtimeerror.h"
 #include "twips.h"
 
@@ -70,12 +72,8 @@ double cellSizeTwips()
 
 QString loadFailurePrompt(const QString &path, const QString &reason)
 {
-    QString prompt = QStringLiteral("画像を読み込めませんでした。") +
-                     QLatin1String(engine::text::CrLf) +
-                     QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-    if (!reason.isEmpty())
-        prompt += QLatin1String(engine::text::CrLf) + reason;
-    return prompt;
+    return platform::refusalPrompt(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()),
+                                   reason);
 }
 
 // Mask as the cells copy from it: the picture stretched over the whole buffer of `size`
@@ -149,9 +147,9 @@ Board::~Board() = default;
 bool Board::BuildBoard()
 {
     engine::GameState &g = engine::game();
-    const QString loadErrorTitle = QString::fromUtf8(engine::text::LoadErrorTitle);
+    const QString loadErrorTitle = platform::gameText(engine::text::LoadErrorTitle);
     if (g.ImagePath.empty()) {
-        g.MsgAnswer = platform::MsgBox(QString::fromUtf8(engine::text::NoPicture),
+        g.MsgAnswer = platform::MsgBox(platform::gameText(engine::text::NoPicture),
                                        platform::MsgBoxStyle::OkOnly, loadErrorTitle);
         return false;
     }

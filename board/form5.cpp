@@ -60,7 +60,7 @@ Form5::Form5(QWidget *parent) : platform::PictureBox(parent)
 
     Label1 = new platform::Label(this);
     placeInClient(Label1, 240, 120, 2295, 375);
-    Label1->setCaption(QStringLiteral("問題作成中"));
+    Label1->setCaption(tr("問題作成中"));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setFont(platform::layoutFont(QStringLiteral("ＭＳ Ｐゴシック"), 14.25));
     platform::setBackColor(Label1, platform::White);

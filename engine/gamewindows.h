@@ -9,6 +9,15 @@
 
 namespace engine {
 
+// What the task label of puzzle mode says: the level's move limit over the moves left,
+// and, once the player has given the level up, that it is over. The windows word it.
+struct TaskLabel
+{
+    int limit = 0;
+    int movesLeft = 0;
+    bool givenUp = false;
+};
+
 class GameWindows
 {
 public:
@@ -48,7 +57,7 @@ public:
 
     virtual void SetTaskLabelVisible(bool visible) = 0;
     virtual void SetTaskLabelLeft(double twips) = 0;
-    virtual void SetTaskLabelCaption(const std::string &caption) = 0;
+    virtual void SetTaskLabelCaption(const TaskLabel &task) = 0;
 };
 
 // Connects the rules to the windows; must happen before any procedure runs.

@@ -22,11 +22,10 @@ void setAllCellsSolved()
 
 } // namespace
 
-std::string TaskText()
+TaskLabel CurrentTask()
 {
     const GameState &g = game();
-    return std::to_string(g.PuzzleMoves) + text::TaskLimit + text::CrLf + text::TaskRemaining +
-           std::to_string(g.MovesLeft);
+    return TaskLabel{g.PuzzleMoves, g.MovesLeft};
 }
 
 void ShowTaskLabel()
@@ -34,7 +33,7 @@ void ShowTaskLabel()
     GameWindows &w = windows();
     w.SetTaskLabelVisible(true);
     w.SetTaskLabelLeft(w.MainWidth() - PuzzleStripWidth);
-    w.SetTaskLabelCaption(TaskText());
+    w.SetTaskLabelCaption(CurrentTask());
 }
 
 void CheckComplete()
@@ -84,7 +83,9 @@ void CountMove()
         g.MovesLeft = g.PuzzleMoves;
         ShowTaskLabel();
     } else if (g.MsgAnswer == AnswerNo) {
-        w.SetTaskLabelCaption(TaskText() + text::CrLf + text::TaskGivenUp);
+        TaskLabel givenUp = CurrentTask();
+        givenUp.givenUp = true;
+        w.SetTaskLabelCaption(givenUp);
         g.PuzzleMoves = 1;
         w.SetCellBorders(0);
     }

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <string>
+#include "gamewindows.h"
 
 namespace engine {
 
 // The width the main window gains in puzzle mode for the task label and the title.
 constexpr int PuzzleStripWidth = 2600;
 
-// "<PuzzleMoves>手以内で完成せよ。" over "残り<MovesLeft>".
-std::string TaskText();
+// What the task label shows now: PuzzleMoves and MovesLeft.
+TaskLabel CurrentTask();
 
 // Shows the task label at the left edge of the puzzle strip with the task text.
 void ShowTaskLabel();

@@ -3,21 +3,20 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <optional>
+
 #include "picturebudget.h"
 #include "picturefile.h"
 #include "pictureheader.h"
+#include "picturerefusal.h"
 
 namespace platform {
 namespace {
 
-LoadedPicture failure(const QString &reason, const QSize &originalSize = QSize())
+// The refusal names the size and megabytes where its words have room for them.
+LoadedPicture failure(Refusal reason, const QSize &originalSize = QSize(), qint64 megabytes = 0)
 {
-    return LoadedPicture{QImage(), reason, originalSize};
-}
-
-QString sizeText(const QSize &size)
-{
-    return QStringLiteral("%1 × %2").arg(size.width()).arg(size.height());
+    return LoadedPicture{QImage(), refusalText(reason, originalSize, megabytes), originalSize};
 }
 
 qint64 megabytes(qint64 bytes)
@@ -25,27 +24,39 @@ qint64 megabytes(qint64 bytes)
     return (bytes + (1 << 20) - 1) >> 20;
 }
 
-// Why the header alone rules the picture out; empty when it may be decoded.
-QString headerRefusal(const PictureHeader &header)
+// Why the header alone rules the picture out; nothing when it may be decoded.
+std::optional<Refusal> headerRefusal(const PictureHeader &header)
 {
     using Flaw = PictureHeader::Flaw;
     switch (header.flaw) {
     case Flaw::None:
         break;
     case Flaw::Unreadable:
-        return QStringLiteral("画像として読み込めません：画像の情報が壊れています。");
+        return Refusal::Damaged;
     case Flaw::CutOff:
-        return QStringLiteral("画像ファイルが途中で切れています。");
+        return Refusal::CutOff;
     case Flaw::TooLittleData:
-        return QStringLiteral("画像ファイルのデータが、書かれている大きさ（%1）に足りません。")
-            .arg(sizeText(header.size));
+        return Refusal::TooLittleData;
     }
     const QSize claimed = header.size;
     if (claimed.isEmpty() || claimed.width() > MaxPictureSide ||
         claimed.height() > MaxPictureSide ||
         qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
-        return QStringLiteral("画像の大きさが異常です（%1）。").arg(sizeText(claimed));
-    return QString();
+        return Refusal::AbsurdSize;
+    return std::nullopt;
+}
+
+// What the decoder's failure means for the player, in the game's words.
+Refusal decoderRefusal(QImageReader::ImageReaderError error)
+{
+    switch (error) {
+    case QImageReader::DeviceError:
+        return Refusal::CannotRead;
+    case QImageReader::InvalidDataError:
+        return Refusal::Undecodable;
+    default:
+        return Refusal::Unreadable;
+    }
 }
 
 } // namespace
@@ -53,9 +64,8 @@ QString headerRefusal(const PictureHeader &header)
 LoadedPicture LoadPicture(const QString &path, const QSize &size, Scaling scaling)
 {
     QFile file;
-    const QString refusal = openPictureFile(path, file);
-    if (!refusal.isEmpty())
-        return failure(refusal);
+    if (const std::optional<Refusal> refusal = openPictureFile(path, file))
+        return failure(*refusal);
     return DecodePicture(file, size, scaling);
 }
 
@@ -63,34 +73,27 @@ LoadedPicture DecodePicture(QIODevice &device, const QSize &size, Scaling scalin
 {
     const qint64 fileBytes = device.size();
     if (fileBytes == 0)
-        return failure(QStringLiteral("ファイルが空です。"));
+        return failure(Refusal::Empty);
     if (fileBytes > MaxPictureFileBytes)
-        return failure(
-            QStringLiteral("ファイルが大きすぎます（%1 MB）。").arg(megabytes(fileBytes)));
+        return failure(Refusal::FileTooLarge, QSize(), megabytes(fileBytes));
 
     // The header decides before a single pixel is decoded.
     const PictureHeader header = readPictureHeader(device);
     if (header.format == PictureFormat::Unknown)
-        return failure(QStringLiteral("対応していない形式のファイルです"
-                                      "（読み込めるのは BMP、ICO、GIF、JPEG、PNG です）。"));
-    QString refusal = headerRefusal(header);
-    if (!refusal.isEmpty())
-        return failure(refusal, header.size);
+        return failure(Refusal::UnknownFormat);
+    if (const std::optional<Refusal> refusal = headerRefusal(header))
+        return failure(*refusal, header.size);
     const QSize target =
         scaling == Scaling::ShrinkOnly && size.isValid() ? size.boundedTo(header.size) : size;
     const DecodePlan plan = planDecode(header, target);
     if (!plan.fits())
-        return failure(QStringLiteral("画像が大きすぎて読み込めません（%1、約 %2 MB 必要です）。")
-                           .arg(sizeText(header.size))
-                           .arg(megabytes(plan.peakBytes)),
-                       header.size);
+        return failure(Refusal::TooLargeToDecode, header.size, megabytes(plan.peakBytes));
 
     // Only the decoder of the format the content showed may read it: no other plug-in
     // gets a say, whatever the file is called.
     QImageReader::setAllocationLimit(int(PictureLoadBudgetBytes >> 20));
     if (!device.seek(0))
-        return failure(QStringLiteral("ファイルを読めません：") + device.errorString(),
-                       header.size);
+        return failure(Refusal::CannotRead, header.size);
     QImageReader reader(&device, decoderName(header.format));
     reader.setAutoDetectImageFormat(false);
     reader.setAutoTransform(false);
@@ -98,15 +101,14 @@ LoadedPicture DecodePicture(QIODevice &device, const QSize &size, Scaling scalin
         reader.setScaledSize(target);
     QImage image;
     if (!reader.read(&image) || image.isNull())
-        return failure(QStringLiteral("画像として読み込めません：") + reader.errorString(),
-                       header.size);
+        return failure(decoderRefusal(reader.error()), header.size);
 
     // Transparent pixels (GIF, icon, PNG) keep their alpha, so drawing them lets the
     // back colour show through; everything else becomes plain opaque pixels.
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                             : QImage::Format_RGB32);
     if (image.isNull())
-        return failure(QStringLiteral("画像を展開する記憶域が足りません。"), header.size);
+        return failure(Refusal::OutOfMemory, header.size);
     return LoadedPicture{image, QString(), header.size};
 }
 

@@ -9,36 +9,52 @@
 
 namespace platform {
 
-QString openPictureFile(const QString &path, QFile &file)
+namespace {
+
+// The system's reason in the game's words: the player is told whether reading is not
+// allowed, and otherwise only that the file does not open.
+Refusal openFailure(int error)
 {
-    const QString notFound = QStringLiteral("ファイルが見つかりません。");
+    switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+        return Refusal::NotFound;
+    case ELOOP:
+        return Refusal::LinkLoop;
+    case EACCES:
+    case EPERM:
+        return Refusal::NotAllowed;
+    default:
+        return Refusal::CannotOpen;
+    }
+}
+
+} // namespace
+
+std::optional<Refusal> openPictureFile(const QString &path, QFile &file)
+{
     if (path.isEmpty())
-        return notFound;
+        return Refusal::NotFound;
     if (path.startsWith(QLatin1Char(':'))) {
         file.setFileName(path);
-        return file.open(QIODevice::ReadOnly) ? QString() : notFound;
+        if (file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        return Refusal::NotFound;
     }
 
     const QByteArray name = QFile::encodeName(path);
     const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return notFound;
-        if (error == ELOOP)
-            return QStringLiteral("リンクがたどれません（循環しています）。");
-        return QStringLiteral("ファイルを開けません：") + qt_error_string(error);
-    }
+    if (descriptor < 0)
+        return openFailure(errno);
     struct stat status;
-    QString refusal;
+    std::optional<Refusal> refusal;
     if (::fstat(descriptor, &status) != 0)
-        refusal = QStringLiteral("ファイルを開けません：") + qt_error_string(errno);
+        refusal = openFailure(errno);
     else if (S_ISDIR(status.st_mode))
-        refusal = QStringLiteral("フォルダーは画像として読み込めません。");
+        refusal = Refusal::Folder;
     else if (!S_ISREG(status.st_mode))
-        refusal =
-            QStringLiteral("通常のファイルではないため読み込めません（パイプ、デバイスなど）。");
-    if (!refusal.isEmpty()) {
+        refusal = Refusal::NotRegularFile;
+    if (refusal) {
         ::close(descriptor);
         return refusal;
     }
@@ -46,9 +62,9 @@ QString openPictureFile(const QString &path, QFile &file)
     ::fcntl(descriptor, F_SETFL, ::fcntl(descriptor, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(descriptor);
-        return QStringLiteral("ファイルを開けません：") + file.errorString();
+        return Refusal::CannotOpen;
     }
-    return QString();
+    return std::nullopt;
 }
 
 } // namespace platform

@@ -6,14 +6,16 @@
 // device never ends. The type is told by the very descriptor that was opened, so
 // nothing can be swapped in between.
 
-#include <QString>
+#include "picturerefusal.h"
+
+#include <optional>
 
 class QFile;
 
 namespace platform {
 
 // Opens path for reading into file, which must not be open yet. Built-in pictures
-// (":/...") open as they are. Returns why the file cannot be read, or an empty string.
-QString openPictureFile(const QString &path, QFile &file);
+// (":/...") open as they are. Returns why the file cannot be read, or nothing.
+std::optional<Refusal> openPictureFile(const QString &path, QFile &file);
 
 } // namespace platform

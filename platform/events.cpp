@@ -113,7 +113,7 @@ void guarded(const std::function<void()> &handler)
     } catch (const std::exception &error) {
         failWith(QString::fromUtf8(error.what()));
     } catch (...) {
-        failWith(QStringLiteral("An unexpected error stopped the program."));
+        failWith(HandlerEvents::tr("An unexpected error stopped the program."));
     }
 }
 

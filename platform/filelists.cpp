@@ -198,8 +198,8 @@ void DirListBox::openItem(QListWidgetItem *item)
         setPath(folder);
     } catch (const RuntimeError &) {
         // The player chose a folder that cannot be opened; the list stays as it was.
-        MsgBox(QStringLiteral("フォルダーを開けません。\r\n") + folder, MsgBoxStyle::Exclamation,
-               window()->windowTitle());
+        MsgBox(tr("フォルダーを開けません。") + QStringLiteral("\r\n") + folder,
+               MsgBoxStyle::Exclamation, window()->windowTitle());
     }
 }
 

@@ -88,8 +88,10 @@ ButtonSet buttonSet(int style)
                 MsgBoxAnswer::Cancel};
     case MsgBoxStyle::CancelTryContinue:
         return {{{B::Cancel, nullptr, B::RejectRole, MsgBoxAnswer::Cancel},
-                 {B::NoButton, "&Try Again", B::ActionRole, MsgBoxAnswer::TryAgain},
-                 {B::NoButton, "&Continue", B::AcceptRole, MsgBoxAnswer::Continue}},
+                 {B::NoButton, QT_TRANSLATE_NOOP("platform::MessageBox", "&Try Again"),
+                  B::ActionRole, MsgBoxAnswer::TryAgain},
+                 {B::NoButton, QT_TRANSLATE_NOOP("platform::MessageBox", "&Continue"),
+                  B::AcceptRole, MsgBoxAnswer::Continue}},
                 MsgBoxAnswer::Cancel};
     default:
         return {{{B::Ok, nullptr, B::AcceptRole, MsgBoxAnswer::Ok}}, MsgBoxAnswer::Ok};
@@ -129,7 +131,8 @@ int askPlayer(const QString &prompt, int style, const QString &title)
         QAbstractButton *button =
             choice.standard != QMessageBox::NoButton
                 ? box.addButton(choice.standard)
-                : box.addButton(QString::fromLatin1(choice.text), choice.role);
+                : box.addButton(QCoreApplication::translate("platform::MessageBox", choice.text),
+                                choice.role);
         answers.emplace_back(button, choice.answer);
         if (choice.answer == set.escapeAnswer)
             escapeButton = button;

@@ -116,22 +116,22 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setCentralWidget(m_client);
     setAcceptDrops(true);
 
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    QMenu *file = menuBar()->addMenu(tr("File"));
     file->setObjectName(QStringLiteral("file"));
-    arrange = addItem(file, "arrange", QStringLiteral("GameSetting"), QKeySequence(Qt::Key_F1));
-    play = addItem(file, "play", QStringLiteral("NormalMode"), QKeySequence(Qt::Key_F2));
-    pazzl = addItem(file, "pazzl", QStringLiteral("PazzlMode"), QKeySequence(Qt::Key_F3));
+    arrange = addItem(file, "arrange", tr("GameSetting"), QKeySequence(Qt::Key_F1));
+    play = addItem(file, "play", tr("NormalMode"), QKeySequence(Qt::Key_F2));
+    pazzl = addItem(file, "pazzl", tr("PazzlMode"), QKeySequence(Qt::Key_F3));
     file->addSeparator()->setObjectName(QStringLiteral("senn"));
-    END = addItem(file, "END", QStringLiteral("EndGmae"), QKeySequence(Qt::Key_F4));
-    QMenu *tools = menuBar()->addMenu(QStringLiteral("Tools"));
+    END = addItem(file, "END", tr("EndGmae"), QKeySequence(Qt::Key_F4));
+    QMenu *tools = menuBar()->addMenu(tr("Tools"));
     tools->setObjectName(QStringLiteral("tools"));
-    Option = addItem(tools, "Option", QStringLiteral("Option"));
-    hint = addItem(tools, "hint", QStringLiteral("Hint"), QKeySequence(Qt::Key_F5));
+    Option = addItem(tools, "Option", tr("Option"));
+    hint = addItem(tools, "hint", tr("Hint"), QKeySequence(Qt::Key_F5));
     boardState = addItem(tools, "boardState", tr("Board state"), QKeySequence(Qt::Key_F6));
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Help"));
+    QMenu *help = menuBar()->addMenu(tr("Help"));
     help->setObjectName(QStringLiteral("help"));
-    web = addItem(help, "web", QStringLiteral("Web page"));
-    about = addItem(help, "about", QStringLiteral("About..."));
+    web = addItem(help, "web", tr("Web page"));
+    about = addItem(help, "about", tr("About..."));
     // F10 puts the keyboard in the menu bar, as Alt does.
     auto *f10 = new QAction(this);
     f10->setShortcut(QKeySequence(Qt::Key_F10));
@@ -164,7 +164,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     m_board = new board::Board(*this, dialogSettings(), this);
     // The cursor hears of a cell's click before the game handles it.
     m_cursor = new board::BoardCursor(*m_board, m_client);
-    m_client->setAccessibleName(QStringLiteral("Board"));
+    m_client->setAccessibleName(tr("Board"));
     // The announcer too.
     m_announcer = new GameAnnouncer(m_client, *m_board);
     connect(m_board, &board::Board::cellClicked, this,
@@ -364,8 +364,7 @@ void Form1::openPictureLater(const QString &path)
 void Form1::END_Click()
 {
     engine::GameState &g = engine::game();
-    g.MsgAnswer = platform::MsgBox(QStringLiteral("終了しますか？"), platform::MsgBoxStyle::YesNo,
-                                   QStringLiteral("終了"));
+    g.MsgAnswer = platform::MsgBox(tr("終了しますか？"), platform::MsgBoxStyle::YesNo, tr("終了"));
     if (g.MsgAnswer == platform::MsgBoxAnswer::Yes)
         close(); // Form_Unload ends the program
 }
@@ -386,9 +385,8 @@ void Form1::Option_Click()
 void Form1::web_Click()
 {
     engine::GameState &g = engine::game();
-    g.MsgAnswer = platform::MsgBox(QStringLiteral("Wendrixのホームページへ行きますが") +
-                                       QStringLiteral("\r\n") + QStringLiteral("よろしいですか？"),
-                                   platform::MsgBoxStyle::YesNo, QStringLiteral("確認"));
+    g.MsgAnswer = platform::MsgBox(tr("Wendrixのホームページへ行きますが\r\nよろしいですか？"),
+                                   platform::MsgBoxStyle::YesNo, tr("確認"));
     if (g.MsgAnswer == platform::MsgBoxAnswer::Yes)
         platform::openWebAddress(QUrl(QStringLiteral("https://wendrix.example.org/")));
 }

@@ -25,6 +25,7 @@
 #include "events.h"
 #include "filelists.h"
 #include "fonts.h"
+#include "gametext.h"
 #include "gamestate.h"
 #include "playmodes.h"
 #include "label.h"
@@ -32,6 +33,7 @@
 #include "messages.h"
 #include "picture.h"
 #include "picturebutton.h"
+#include "picturerefusal.h"
 #include "runtimeerror.h"
 #include "scrollbar.h"
 #include "twips.h"
@@ -42,7 +44,6 @@ namespace {
 
 // The formats the game decodes; a photograph's ".jpeg" is as common as ".jpg".
 const QString PicturePattern = QStringLiteral("*.bmp;*.ico;*.gif;*.jpg;*.jpeg;*.png");
-const QString CellCountTip = QStringLiteral("使用するマスの数");
 
 // An option button or check box whose caption wraps inside its box. The layout gives
 // these buttons boxes narrower than their captions, which the desktop runtime wrapped
@@ -79,13 +80,14 @@ using WrappingRadioButton =
 using WrappingCheckBox =
     WrappingButton<QCheckBox, QStyle::CE_CheckBox, QStyle::SE_CheckBoxContents>;
 
-platform::Label *cellCountLabel(const QString &name, const QString &caption, QWidget *parent)
+platform::Label *cellCountLabel(const QString &name, const QString &caption, const QString &tip,
+                                QWidget *parent)
 {
     auto *label = new platform::Label(parent);
     label->setObjectName(name);
     label->setCaption(caption);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label->setToolTip(CellCountTip);
+    label->setToolTip(tip);
     platform::setBackColor(label, platform::White);
     return label;
 }
@@ -97,28 +99,28 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("GameSetting"));
+    setWindowTitle(tr("GameSetting"));
     setWindowIcon(platform::noWindowIcon());
     setFont(platform::layoutFont(QStringLiteral("ＭＳ 明朝"), 9));
     resize(platform::toPixels(5295), platform::toPixels(3360));
     dialog::centreOnScreen(*this);
 
-    Frame2 = new QGroupBox(QStringLiteral("表示方法"), this);
+    Frame2 = new QGroupBox(tr("表示方法"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     platform::setTwipsGeometry(Frame2, 120, 120, 1335, 1575);
     platform::setBackColor(Frame2, platform::White);
 
-    Option4 = new WrappingRadioButton(QStringLiteral("全体表示"), Frame2);
+    Option4 = new WrappingRadioButton(tr("全体表示"), Frame2);
     Option4->setObjectName(QStringLiteral("Option4"));
     platform::setTwipsGeometry(Option4, 120, 360, 1095, 420);
-    Option4->setToolTip(QStringLiteral("画像をマス全てを使って表示します"));
+    Option4->setToolTip(tr("画像をマス全てを使って表示します"));
     platform::setBackColor(Option4, platform::White);
     Option4->setChecked(true);
 
-    Option5 = new WrappingRadioButton(QStringLiteral("マス表示 重たい画像は不可"), Frame2);
+    Option5 = new WrappingRadioButton(tr("マス表示 重たい画像は不可"), Frame2);
     Option5->setObjectName(QStringLiteral("Option5"));
     platform::setTwipsGeometry(Option5, 120, 840, 1150, 615);
-    Option5->setToolTip(QStringLiteral("マス一つづつに画像を表示させます（処理能力が低下します）"));
+    Option5->setToolTip(tr("マス一つづつに画像を表示させます（処理能力が低下します）"));
     platform::setBackColor(Option5, platform::White);
 
     Drive1 = new platform::DriveListBox(this);
@@ -137,25 +139,26 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
     File1->setPattern(PicturePattern);
     File1->setPath(Dir1->path());
 
-    Check1 = new WrappingCheckBox(QStringLiteral("問題作成時のｱﾆﾒｰｼｮﾝを表示する"), this);
+    Check1 = new WrappingCheckBox(tr("問題作成時のｱﾆﾒｰｼｮﾝを表示する"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
     platform::setTwipsGeometry(Check1, 3840, 1200, 1335, 615);
-    Check1->setToolTip(QStringLiteral("問題作成時のｱﾆﾒｰｼｮﾝ効果を有効にします"));
+    Check1->setToolTip(tr("問題作成時のｱﾆﾒｰｼｮﾝ効果を有効にします"));
     platform::setBackColor(Check1, platform::White);
     Check1->setChecked(true);
 
     Picture1 = new platform::PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     platform::setTwipsGeometry(Picture1, 3840, 1920, 1335, 1335);
-    Picture1->setToolTip(QStringLiteral("現在設定されている画像"));
+    Picture1->setToolTip(tr("現在設定されている画像"));
     Picture1->setBorderStyle(1);
     Picture1->setBackColor(platform::WindowBackground);
     Picture1->setForeColor(platform::WindowText);
 
-    Label1 = cellCountLabel(QStringLiteral("Label1"), QStringLiteral("マス数"), this);
+    const QString cellCountTip = tr("使用するマスの数");
+    Label1 = cellCountLabel(QStringLiteral("Label1"), tr("マス数"), cellCountTip, this);
     platform::setTwipsGeometry(Label1, 120, 2040, 735, 255);
 
-    Label2 = cellCountLabel(QStringLiteral("Label2"), QStringLiteral("1"), this);
+    Label2 = cellCountLabel(QStringLiteral("Label2"), QStringLiteral("1"), cellCountTip, this);
     platform::setTwipsGeometry(Label2, 840, 2040, 375, 255);
 
     // The grid side also answers the arrow keys once Tab has reached it.
@@ -170,11 +173,11 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
     VScroll1->setLargeChange(1);
 
     Image1 = dialog::pictureButton(QStringLiteral("Image1"), QStringLiteral(":/pictures/ok.gif"),
-                                   QStringLiteral("設定を有効にします"), this);
+                                   tr("設定を有効にします"), this);
     platform::setTwipsGeometry(Image1, 120, 2640, 600, 600);
     Image2 =
         dialog::pictureButton(QStringLiteral("Image2"), QStringLiteral(":/pictures/cancel.gif"),
-                              QStringLiteral("設定を取りやめます"), this);
+                              tr("設定を取りやめます"), this);
     platform::setTwipsGeometry(Image2, 840, 2640, 600, 600);
 
     // OK and Cancel come after the layout's own order.
@@ -182,7 +185,7 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
                            Option5, Check1, Image1, Image2});
     // Names for screen readers where the layout gives no caption or tooltip.
     VScroll1->bar()->setAccessibleName(Label1->caption());
-    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Drive1->setAccessibleName(tr("Drive"));
     // A combo box's name is its current text to a screen reader here ("/"); what the list
     // is comes from a label for it, never shown.
     auto *places = new QLabel(tr("Places"), this);
@@ -196,8 +199,8 @@ Form2::Form2(QWidget *parent) : platform::PictureBox(parent)
     VScroll1->bar()->setAccessibleDescription(
         tr("Up makes the grid smaller, Down makes it larger"));
     m_announcer = new platform::Announcer(this);
-    Dir1->setAccessibleName(QStringLiteral("Folder"));
-    File1->setAccessibleName(QStringLiteral("Picture file"));
+    Dir1->setAccessibleName(tr("Folder"));
+    File1->setAccessibleName(tr("Picture file"));
     Picture1->setAccessibleName(Picture1->toolTip());
 
     const auto run = [this](void (Form2::*handler)()) {
@@ -269,10 +272,9 @@ void Form2::File1_Click()
 
 void Form2::reportUnreadable(const QString &path, const QString &reason)
 {
-    platform::MsgBox(
-        QStringLiteral("画像を読み込めませんでした。") + QLatin1String(engine::text::CrLf) +
-            QDir::toNativeSeparators(path) + QLatin1String(engine::text::CrLf) + reason,
-        platform::MsgBoxStyle::Exclamation, QString::fromUtf8(engine::text::LoadErrorTitle));
+    platform::MsgBox(platform::refusalPrompt(QDir::toNativeSeparators(path), reason),
+                     platform::MsgBoxStyle::Exclamation,
+                     platform::gameText(engine::text::LoadErrorTitle));
 }
 
 // Only what the file list would show can be chosen in it: a regular file with a
@@ -285,8 +287,10 @@ bool Form2::acceptsPicture(const QString &path)
     QString reason;
     if (file.exists() && !(file.isFile() && folder.isReadable() && folder.isExecutable() &&
                            QDir::match(PicturePattern.split(u';'), file.fileName())))
-        reason = QStringLiteral("画像ファイル（%1）ではありません。")
-                     .arg(QString(PicturePattern).remove(u'*').replace(u';', u' '));
+        reason = platform::refusalText(
+            platform::Refusal::NotPictureName,
+            platform::RefusalDetails{QSize(), 0,
+                                     QString(PicturePattern).remove(u'*').replace(u';', u' ')});
     else
         reason = previewPicture(path).reason;
     if (reason.isEmpty())
@@ -318,7 +322,7 @@ platform::LoadedPicture Form2::previewPicture(const QString &path) const
 {
     platform::LoadedPicture picture = platform::LoadPicture(path, Picture1->image().size());
     if (!picture.ok() && picture.reason.isEmpty())
-        picture.reason = QStringLiteral("画像として読み込めません。");
+        picture.reason = platform::refusalText(platform::Refusal::Unreadable);
     return picture;
 }
 

@@ -30,36 +30,37 @@ namespace {
 const QString GameIcon = QStringLiteral(":/pictures/tovik2.ico");
 
 // The versions of the game, newest first, one line each, items indented under them.
-const char16_t *const HistoryLines[] = {
-    u"Version history",
-    u"",
-    u" Tovik2 2.9",
-    u" * 画像表示処理高速化",
-    u" * フォーム自動調整機能調整",
-    u" * モードを変更時に起こるバグ修正",
-    u" * 反転規則変更をOptionに追加",
-    u"",
-    u" Tovik2 2.5",
-    u" * 画像読み込み時のバグ修正",
-    u" * フォーム自動調整機能追加",
-    u" * 読み込める画像の種類追加",
-    u" * 進行状況バー追加",
-    u"",
-    u" Tovik2 2.0",
-    u" * 問題作成時のメモリー占領を修正",
-    u" * マスの幅を設定できるようにする。",
-    u" * プログラムを簡略化",
-    u"",
-    u" Tovik2 1.5",
-    u" * 画像の自動拡大縮小機能追加",
-    u" * 難易度の設定を追加",
-    u"",
-    u" Tovik2 1.2",
-    u" * 画像読み込み機能作成",
-    u" * ボタン選択時のバグ修正",
-    u"",
-    u" Tovik2 1.0",
-    u" * プログラムの基本動作作成",
+// The version lines are names and stay as they are; the rest is translated.
+const char *const HistoryLines[] = {
+    QT_TRANSLATE_NOOP("ui::Form3", "Version history"),
+    "",
+    " Tovik2 2.9",
+    QT_TRANSLATE_NOOP("ui::Form3", " * 画像表示処理高速化"),
+    QT_TRANSLATE_NOOP("ui::Form3", " * フォーム自動調整機能調整"),
+    QT_TRANSLATE_NOOP("ui::Form3", " * モードを変更時に起こるバグ修正"),
+    QT_TRANSLATE_NOOP("ui::Form3", " * 反転規則変更をOptionに追加"),
+    "",
+    " Tovik2 2.5",
+    QT_TRANSLATE_NOOP("ui::Form3", " * 画像読み込み時のバグ修正"),
+    QT_TRANSLATE_NOOP("ui::Form3", " * フォーム自動調整機能追加"),
+    QT_TRANSLATE_NOOP("ui::Form3", " * 読み込める画像の種類追加"),
+    QT_TRANSLATE_NOOP("ui::Form3", " * 進行状況バー追加"),
+    "",
+    " Tovik2 2.0",
+    QT_TRANSLATE_NOOP("ui::Form3", " * 問題作成時のメモリー占領を修正"),
+    QT_TRANSLATE_NOOP("ui::Form3", " * マスの幅を設定できるようにする。"),
+    QT_TRANSLATE_NOOP("ui::Form3", " * プログラムを簡略化"),
+    "",
+    " Tovik2 1.5",
+    QT_TRANSLATE_NOOP("ui::Form3", " * 画像の自動拡大縮小機能追加"),
+    QT_TRANSLATE_NOOP("ui::Form3", " * 難易度の設定を追加"),
+    "",
+    " Tovik2 1.2",
+    QT_TRANSLATE_NOOP("ui::Form3", " * 画像読み込み機能作成"),
+    QT_TRANSLATE_NOOP("ui::Form3", " * ボタン選択時のバグ修正"),
+    "",
+    " Tovik2 1.0",
+    QT_TRANSLATE_NOOP("ui::Form3", " * プログラムの基本動作作成"),
 };
 
 // The icon's picture that the box stretches: its own 32 x 32 picture at a ratio of 1, and
@@ -82,7 +83,7 @@ Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("About..."));
+    setWindowTitle(tr("About..."));
     setWindowIcon(platform::layoutIcon(GameIcon));
     setFixedSize(platform::toPixels(3585), platform::toPixels(1890));
     dialog::centreOnScreen(*this);
@@ -142,8 +143,8 @@ Form3::Form3(QWidget *parent) : platform::PictureBox(parent)
     dialog::chainTabOrder({Label1, Picture1, Label2, VScroll1, Image2});
     // Names for screen readers where the layout gives no caption or tooltip.
     Image1->setAccessibleName(QStringLiteral("Tovik2"));
-    Picture1->setAccessibleName(QStringLiteral("Version history"));
-    VScroll1->bar()->setAccessibleName(QStringLiteral("Version history"));
+    Picture1->setAccessibleName(tr("Version history"));
+    VScroll1->bar()->setAccessibleName(tr("Version history"));
 
     connect(Image2, &QAbstractButton::clicked, this,
             [this] { platform::guarded([this] { Image2_Click(); }); });
@@ -166,14 +167,14 @@ QString Form3::titleText()
 {
     return QStringLiteral("TOVIK2 var") + QString::number(TOVIK2_VERSION_MAJOR) + QLatin1Char('.') +
            QString::number(TOVIK2_VERSION_MINOR) + QLatin1Char('.') +
-           QLatin1String(engine::text::CrLf) + QStringLiteral("Wendrix 制作");
+           QLatin1String(engine::text::CrLf) + tr("Wendrix 制作");
 }
 
 QString Form3::historyText()
 {
     QStringList lines;
-    for (const char16_t *line : HistoryLines)
-        lines.append(QString::fromUtf16(line));
+    for (const char *line : HistoryLines)
+        lines.append(tr(line));
     return lines.join(QLatin1String(engine::text::CrLf));
 }
 

@@ -18,6 +18,7 @@
 #include "events.h"
 #include "fonts.h"
 #include "gamestate.h"
+#include "gametext.h"
 #include "label.h"
 #include "layoutpictures.h"
 #include "messagebox.h"
@@ -38,7 +39,7 @@ constexpr double EditorSide = 495;
 
 QString caution()
 {
-    return QString::fromUtf8(engine::text::CautionTitle);
+    return platform::gameText(engine::text::CautionTitle);
 }
 
 QGroupBox *frame(const QString &name, const QString &caption, const QString &tip, QWidget *parent)
@@ -57,7 +58,7 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("Option"));
+    setWindowTitle(tr("Option"));
     setWindowIcon(platform::layoutIcon(QStringLiteral(":/pictures/tovik2.ico")));
     // The layout keeps the desktop's default font, a proportional gothic at 9 pt; its
     // narrower kana let the scroll bar's two-line caption fit its box.
@@ -65,13 +66,13 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
     resize(platform::toPixels(4575), platform::toPixels(2505));
     dialog::centreOnScreen(*this);
 
-    Frame1 = frame(QStringLiteral("Frame1"), QStringLiteral("画像のマスサイズ変更"),
-                   QStringLiteral("画像を表示するマスの大きさを設定します。"), this);
+    Frame1 = frame(QStringLiteral("Frame1"), tr("画像のマスサイズ変更"),
+                   tr("画像を表示するマスの大きさを設定します。"), this);
     platform::setTwipsGeometry(Frame1, 120, 120, 2295, 1815);
 
     Label1 = new platform::Label(Frame1);
     Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setCaption(QStringLiteral("画像のマスの大きさ （デフォルト=495）"));
+    Label1->setCaption(tr("画像のマスの大きさ （デフォルト=495）"));
     platform::setTwipsGeometry(Label1, 120, 240, 1575, 375);
     platform::setBackColor(Label1, platform::White);
     // The two lines fit the label's height only one font size apart.
@@ -97,8 +98,8 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
     Picture1->setForeColor(platform::WindowText);
     paintSample();
 
-    Frame2 = frame(QStringLiteral("Frame2"), QStringLiteral("反転規則変更"),
-                   QStringLiteral("マスをクリックした時の反転規則を変更します。"), this);
+    Frame2 = frame(QStringLiteral("Frame2"), tr("反転規則変更"),
+                   tr("マスをクリックした時の反転規則を変更します。"), this);
     platform::setTwipsGeometry(Frame2, 2520, 120, 1935, 1815);
 
     // The editor boxes belong to the window, not to Frame2, and lie above the frame
@@ -117,11 +118,11 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
     }
 
     Image1 = dialog::pictureButton(QStringLiteral("Image1"), QStringLiteral(":/pictures/ok.gif"),
-                                   QStringLiteral("設定を有効にします"), this);
+                                   tr("設定を有効にします"), this);
     platform::setTwipsGeometry(Image1, 120, 1920, 600, 600);
     Image2 =
         dialog::pictureButton(QStringLiteral("Image2"), QStringLiteral(":/pictures/cancel.gif"),
-                              QStringLiteral("設定を取りやめます"), this);
+                              tr("設定を取りやめます"), this);
     platform::setTwipsGeometry(Image2, 840, 1920, 600, 600);
 
     // OK and Cancel come after the layout's own order.
@@ -130,7 +131,7 @@ Form6::Form6(QWidget *parent) : platform::PictureBox(parent)
                            Picture2[7], Picture2[8], Frame2, Image1, Image2});
     // Names for screen readers where the layout gives no caption or tooltip.
     VScroll1->bar()->setAccessibleName(Label1->caption());
-    Picture1->setAccessibleName(QStringLiteral("Sample cell"));
+    Picture1->setAccessibleName(tr("Sample cell"));
 
     const auto run = [this](void (Form6::*handler)()) {
         return [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); };
@@ -191,7 +192,7 @@ void Form6::Picture2_Click(int Index)
 void Form6::Image1_Click()
 {
     engine::GameState &g = engine::game();
-    const int answer = platform::MsgBox(QStringLiteral("初期化されますがよろしいですか？"),
+    const int answer = platform::MsgBox(tr("初期化されますがよろしいですか？"),
                                         platform::MsgBoxStyle::YesNo, caution());
     g.MsgAnswer = answer;
     if (answer != platform::MsgBoxAnswer::Yes)
@@ -202,7 +203,7 @@ void Form6::Image1_Click()
         if (box->backColor() == platform::White)
             ++counted;
         if (counted == 9) {
-            g.MsgAnswer = platform::MsgBox(QStringLiteral("反転する場所を設定して下さい。"),
+            g.MsgAnswer = platform::MsgBox(tr("反転する場所を設定して下さい。"),
                                            platform::MsgBoxStyle::CancelTryContinue, caution());
             return;
         }

@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QString>
 
 #include "gamewindowsadapter.h"
@@ -15,6 +16,7 @@
 #include "form5.h"
 #include "forms.h"
 #include "gameannouncer.h"
+#include "gametext.h"
 #include "label.h"
 #include "messagebox.h"
 
@@ -31,10 +33,10 @@ void announce(QWidget &window)
 
 } // namespace
 
-// The game's texts are UTF-8 std::strings; the windows speak QString.
+// The game's texts are UTF-8 std::strings, translated as they reach the box.
 int GameWindowsAdapter::MsgBox(const std::string &prompt, int style, const std::string &title)
 {
-    return platform::MsgBox(QString::fromStdString(prompt), style, QString::fromStdString(title));
+    return platform::MsgBox(platform::gameText(prompt), style, platform::gameText(title));
 }
 
 void GameWindowsAdapter::ShowSplash()
@@ -134,9 +136,22 @@ void GameWindowsAdapter::SetTaskLabelLeft(double twips)
     label->move(board::clientPixel(twips, 0).x(), label->y());
 }
 
-void GameWindowsAdapter::SetTaskLabelCaption(const std::string &caption)
+void GameWindowsAdapter::SetTaskLabelCaption(const engine::TaskLabel &task)
 {
-    form1().Label1->setCaption(QString::fromStdString(caption));
+    form1().Label1->setCaption(taskCaption(task));
+}
+
+// "<limit>手以内で完成せよ。" over "残り<moves left>", and "PAZZL終了" below them once the
+// level is given up.
+QString taskCaption(const engine::TaskLabel &task)
+{
+    const QString lineBreak = QStringLiteral("\r\n");
+    QString caption =
+        QCoreApplication::translate("TaskLabel", "%n手以内で完成せよ。", nullptr, task.limit) +
+        lineBreak + QCoreApplication::translate("TaskLabel", "残り%n", nullptr, task.movesLeft);
+    if (task.givenUp)
+        caption += lineBreak + QCoreApplication::translate("TaskLabel", "PAZZL終了");
+    return caption;
 }
 
 GameWindowsAdapter &gameWindowsAdapter()

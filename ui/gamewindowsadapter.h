@@ -4,6 +4,8 @@
 // task label of Form1, the animation switch of Form2, the progress window Form5 and
 // the splash window Form4.
 
+#include <QString>
+
 #include "gamewindows.h"
 
 namespace ui {
@@ -29,8 +31,11 @@ public:
     void SetMainWidth(double twips) override;
     void SetTaskLabelVisible(bool visible) override;
     void SetTaskLabelLeft(double twips) override;
-    void SetTaskLabelCaption(const std::string &caption) override;
+    void SetTaskLabelCaption(const engine::TaskLabel &task) override;
 };
+
+// The task label's text in the language the game speaks.
+QString taskCaption(const engine::TaskLabel &task);
 
 // The adapter the program runs with; connected by forms.cpp.
 GameWindowsAdapter &gameWindowsAdapter();

@@ -22,7 +22,7 @@ public:
     {
         if (t != QAccessible::Name)
             return QAccessibleWidget::text(t);
-        return QStringLiteral("Flip rule, row %1, column %2")
+        return RuleBox::tr("Flip rule, row %1, column %2")
             .arg(box()->index() / 3 + 1)
             .arg(box()->index() % 3 + 1);
     }

@@ -42,7 +42,7 @@ public:
     void CreationRunning(bool) override {}
     void SetTaskLabelVisible(bool) override {}
     void SetTaskLabelLeft(double) override {}
-    void SetTaskLabelCaption(const std::string &) override {}
+    void SetTaskLabelCaption(const engine::TaskLabel &) override {}
 
     // One letter a call, in order: M a message box, D the board drawn, T the title
     // repainted, S and H the progress window shown and hidden, E events let run.

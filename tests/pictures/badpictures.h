@@ -102,6 +102,16 @@ inline std::function<bool(const QString &)> bytes(const QByteArray &content)
     };
 }
 
+// A PNG whose header is sound but whose image data is garbage: only the decoder finds out.
+inline QByteArray garbledPng()
+{
+    QByteArray png = encoded("png");
+    const qsizetype data = png.indexOf("IDAT") + 4;
+    for (qsizetype i = data; i < data + 16 && i < png.size(); ++i)
+        png[i] = char(0xA5);
+    return png;
+}
+
 // Every hostile file, for a table of test rows.
 inline QList<BadPicture> all()
 {
@@ -112,6 +122,9 @@ inline QList<BadPicture> all()
         {"cut.jpg", "a JPEG cut off after its header", "切れて", bytes(jpeg.left(300))},
         {"cut.gif", "a GIF cut off in its first image", "切れて", bytes(cutGif())},
         {"notes.bmp", "a text file named .bmp", "形式", bytes("These are notes, not a bitmap.\n")},
+        // In the game's words, never the image library's ("Unable to read image data").
+        {"garbled.png", "a PNG with garbage for image data", "データが壊れています",
+         bytes(garbledPng())},
         {"huge.gif", "a GIF claiming 65535 x 65535", "65535 × 65535",
          bytes(gifClaiming(65535, 65535))},
         {"vast.gif", "a GIF claiming 20000 x 20000", "20000 × 20000",

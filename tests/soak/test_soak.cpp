@@ -18,6 +18,7 @@
 #include "form3.h"
 #include "form5.h"
 #include "form6.h"
+#include "gamewindowsadapter.h"
 #include "label.h"
 #include "messagebox.h"
 #include "movelimit.h"
@@ -191,7 +192,7 @@ class Soak : public QObject
         check(g.ImagePath.empty() == (g.CellCount == 0),
               "a board is built exactly when ImagePath is set");
         if (g.GameMode == engine::Mode::Puzzle && g.BoardActive) {
-            check(ui::form1().Label1->caption() == QString::fromStdString(engine::TaskText()),
+            check(ui::form1().Label1->caption() == ui::taskCaption(engine::CurrentTask()),
                   "the task label shows PuzzleMoves and MovesLeft");
             check(g.MovesLeft >= 1 && g.MovesLeft <= g.PuzzleMoves, "MovesLeft within the limit");
         }
