@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QTest>
 
+#include "animationpace.h"
 #include "events.h"
 #include "form1.h"
 #include "form2.h"
@@ -25,6 +26,8 @@ inline void startFreshGame()
     engine::resetGame();
     platform::resetProgramEnding();
     engine::Main();
+    // The creation animation runs at once: the tests need not watch it.
+    engine::setAnimationLength({0, 0});
 }
 
 inline bool openMainWindow()
