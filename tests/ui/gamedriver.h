@@ -15,13 +15,18 @@
 #include "scrollbar.h"
 #include "startup.h"
 
+#include "qtwarnings.h"
+
 #include <functional>
 
 namespace gamedriver {
 
 // A program just started: no windows, the state before start-up, the splash up.
+// Qt's warnings are recorded from here on: a test's cleanup checks there were none.
 inline void startFreshGame()
 {
+    qtwarnings::install();
+    qtwarnings::take();
     ui::destroyForms();
     engine::resetGame();
     platform::resetProgramEnding();

@@ -82,7 +82,11 @@ private slots:
         QVERIFY(openMainWindow());
         m_red = writePicture(m_folder.path(), "red.bmp", Qt::red);
     }
-    void cleanup() { ui::destroyForms(); }
+    void cleanup()
+    {
+        ui::destroyForms();
+        QVERIFY2(qtwarnings::take().isEmpty(), "Qt warned: see the QWARN lines above");
+    }
 
     // The list ignores letter case; a click previews the picture; moving folder keeps the
     // file and its preview for OK. Mended: a click on the file already selected did
