@@ -25,6 +25,7 @@
 #include "hint.h"
 #include "label.h"
 #include "layoutpictures.h"
+#include "menubarline.h"
 #include "messagebox.h"
 #include "movelimit.h"
 #include "picturebox.h"
@@ -127,6 +128,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     help->setObjectName(QStringLiteral("help"));
     web = addItem(help, "web", QStringLiteral("Web page"));
     about = addItem(help, "about", QStringLiteral("About..."));
+    new platform::MenuBarLine(menuBar());
     // F10 opens the File menu; the arrow keys then move through the menu bar.
     auto *openMenuBar = new QAction(this);
     openMenuBar->setShortcut(QKeySequence(Qt::Key_F10));

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QSignalSpy>
@@ -17,6 +18,7 @@
 #include "events.h"
 #include "filelists.h"
 #include "integer.h"
+#include "menubarline.h"
 #include "messagebox.h"
 #include "placement.h"
 #include "places.h"
@@ -167,6 +169,30 @@ private slots:
                               "CAMERA = /media/ann/CAMERA", "USB = /run/media/ann/USB", "/ = /"}));
         // No home (a system account) and Pictures no folder of its own: the volumes stay.
         QCOMPARE(placesToOffer(mounts, "", "").size(), 6);
+    }
+
+    // The line under the menu bar runs unbroken across the boundaries between its items,
+    // also at 1.5 device pixels a pixel (ctest runs this once more so).
+    void menuBarLineIsUnbroken()
+    {
+        QMenuBar bar;
+        for (const char *title : {"File", "Tools", "Help"})
+            bar.addMenu(QString::fromLatin1(title));
+        new MenuBarLine(&bar);
+        bar.resize(300, bar.sizeHint().height());
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        const QImage shown = bar.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // The bottom-most row that differs from the bar's own colour is the line; it
+        // may be a device pixel above the last.
+        const QRgb window = shown.pixel(shown.width() - 5, shown.height() / 2);
+        int row = shown.height() - 1;
+        while (row > 0 && shown.pixel(shown.width() - 5, row) == window)
+            --row;
+        const QRgb line = shown.pixel(shown.width() - 5, row);
+        QVERIFY(line != window);
+        for (int x = 0; x < shown.width() - 1; ++x)
+            QVERIFY2(shown.pixel(x, row) == line, qPrintable(QStringLiteral("gap at %1").arg(x)));
     }
 
     void bitBltCopiesTheClippedBlock_data()
