@@ -195,6 +195,16 @@ private slots:
             QVERIFY2(shown.pixel(x, row) == line, qPrintable(QStringLiteral("gap at %1").arg(x)));
     }
 
+    // Each place's icon has a picture made for a screen of two device pixels a pixel, not
+    // one of 16 pixels blurred to twice its size.
+    void placeIconsAreSharpAtTwice()
+    {
+        DriveListBox drives;
+        QVERIFY(drives.count() >= 2); // the root folder and the home folder at least
+        for (int i = 0; i < drives.count(); ++i)
+            QCOMPARE(drives.itemIcon(i).pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32));
+    }
+
     void bitBltCopiesTheClippedBlock_data()
     {
         QTest::addColumn<QRect>("block"); // destination x, y and the size
