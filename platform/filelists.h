@@ -1,9 +1,10 @@
 #pragma once
 
 // The drive, directory and file lists of the game setting dialog, on this desktop:
-// the drive list offers the places pictures are kept (see places.h), the directory list the current folder
-// with its ancestors and subfolders, the file list the files matching a pattern such
-// as "*.bmp;*.ico;*.gif;*.jpg", whatever the letter case of the names.
+// the drive list offers the places where pictures are kept (see places.h), the
+// directory list the current folder with its ancestors and subfolders, the file list
+// the files matching a pattern such as "*.bmp;*.ico;*.gif;*.jpg", whatever the letter
+// case of the names.
 
 #include <QComboBox>
 #include <QListWidget>
