@@ -82,7 +82,11 @@ QString loadFailurePrompt(const QString &path, const QString &reason)
 QImage maskFrom(const QImage &picture, const QSize &size, qreal ratio)
 {
     QImage mask;
-    if (picture.size() == size && !picture.hasAlphaChannel()) {
+    // Cells of no size (the option dialog confirmed before it was ever set up) have
+    // nothing to show, and there is nothing to paint on.
+    if (size.isEmpty()) {
+        mask = QImage();
+    } else if (picture.size() == size && !picture.hasAlphaChannel()) {
         mask = picture.convertToFormat(QImage::Format_RGB32);
     } else {
         mask = QImage(size, QImage::Format_RGB32);

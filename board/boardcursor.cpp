@@ -222,9 +222,9 @@ void BoardCursor::paintFrame(QWidget &cell)
     QPainter painter(&cell);
     const QRect inside = cell.rect().adjusted(1, 1, -1, -1);
     if (m_highlighted)
-        platform::drawFocusFrame(painter, inside, HighlightColor, HighlightThickness);
+        platform::drawContrastFrame(painter, inside, HighlightColor, HighlightThickness);
     else
-        platform::drawFocusFrame(painter, inside, platform::focusColor(*m_area), PlainThickness);
+        platform::drawContrastFrame(painter, inside, platform::focusColor(*m_area), PlainThickness);
 }
 
 // The end of a game takes the cursor away. The cells that a move turned are announced

@@ -2,7 +2,7 @@
 
 // The narrow window through which the game's rules reach the screen: message boxes,
 // the board's drawing and frames, the task label, the main window's width, the
-// progress window, the animation switch and the event pump. The windows implement it;
+// progress window, the animation switch, its clock and the event pump. The windows implement it;
 // tests pass a fake.
 
 #include <string>
@@ -46,6 +46,13 @@ public:
 
     // Lets pending events run once.
     virtual void DoEvents() = 0;
+
+    // Pacing of the creation animation: a steady clock in seconds, the time one frame
+    // of the display lasts, and letting events run, waiting for them, until the clock
+    // reaches `until` (at least once, even when that time has already passed).
+    virtual double Clock() = 0;
+    virtual double FrameSeconds() = 0;
+    virtual void DoEventsUntil(double until) = 0;
 
     // A puzzle creation or replay starts (true) or has finished (false). While it
     // runs the board takes no commands, and the windows show the player so.

@@ -1,7 +1,7 @@
-// The GIF header: the logical screen, then blocks up to the trailer, each walked by its
-// sub-blocks' lengths. Qt's decoder builds a 32-bit image of the screen (grown to hold
-// the first frame when that lies beyond it) and, for frames that restore what was
-// under them, a second image of the frame's size.
+// The GIF header: the logical screen, then blocks up to the end of the first image, each
+// walked by its sub-blocks' lengths. Qt's decoder builds a 32-bit image of the screen (grown to
+// hold the first frame when that lies beyond it) and, for frames that restore what was under them,
+// a second image of the frame's size.
 
 #include <QtGlobal>
 
@@ -66,6 +66,10 @@ PictureHeader readGif(ChunkReader &file)
             at += 9 + colourTableBytes(flags) + 1; // descriptor, colour table, LZW code size
             if (!skipSubBlocks(file, at))
                 break;
+            // The first image is whole, and the decoder reads no further: whatever
+            // follows it (more frames, a missing trailer, stray bytes) does not matter.
+            ended = true;
+            break;
         } else {
             ended = block == Trailer;
             break;

@@ -1,6 +1,7 @@
 #include "picture.h"
 
 #include <QFile>
+#include <QImageIOHandler>
 #include <QImageReader>
 
 #include <optional>
@@ -13,10 +14,14 @@
 namespace platform {
 namespace {
 
-// The refusal names the size and megabytes where its words have room for them.
-LoadedPicture failure(Refusal reason, const QSize &originalSize = QSize(), qint64 megabytes = 0)
+// The refusal names the size, megabytes or bit count where its words have room for them.
+LoadedPicture failure(Refusal reason, const RefusalDetails &details = RefusalDetails())
 {
-    return LoadedPicture{QImage(), refusalText(reason, originalSize, megabytes), originalSize};
+    return LoadedPicture{QImage(), refusalText(reason, details), details.size};
+}
+LoadedPicture failure(Refusal reason, const QSize &originalSize, qint64 megabytes = 0)
+{
+    return failure(reason, RefusalDetails{originalSize, megabytes, QString()});
 }
 
 qint64 megabytes(qint64 bytes)
@@ -24,24 +29,29 @@ qint64 megabytes(qint64 bytes)
     return (bytes + (1 << 20) - 1) >> 20;
 }
 
-// Why the header alone rules the picture out; nothing when it may be decoded.
+// Why the header alone rules the picture out; nothing when it may be decoded. A size or
+// a bit count beyond reason is named before the data it would need is missed.
 std::optional<Refusal> headerRefusal(const PictureHeader &header)
 {
     using Flaw = PictureHeader::Flaw;
+    if (header.flaw == Flaw::Unreadable)
+        return Refusal::Damaged;
+    const QSize claimed = header.size;
+    if (claimed.width() > MaxPictureSide || claimed.height() > MaxPictureSide ||
+        qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
+        return Refusal::AbsurdSize;
     switch (header.flaw) {
     case Flaw::None:
-        break;
     case Flaw::Unreadable:
-        return Refusal::Damaged;
+        break;
+    case Flaw::BadBitCount:
+        return Refusal::ImpossibleBitCount;
     case Flaw::CutOff:
         return Refusal::CutOff;
     case Flaw::TooLittleData:
         return Refusal::TooLittleData;
     }
-    const QSize claimed = header.size;
-    if (claimed.isEmpty() || claimed.width() > MaxPictureSide ||
-        claimed.height() > MaxPictureSide ||
-        qint64(claimed.width()) * claimed.height() > MaxPicturePixels)
+    if (claimed.isEmpty())
         return Refusal::AbsurdSize;
     return std::nullopt;
 }
@@ -81,13 +91,11 @@ LoadedPicture DecodePicture(QIODevice &device, const QSize &size, Scaling scalin
     const PictureHeader header = readPictureHeader(device);
     if (header.format == PictureFormat::Unknown)
         return failure(Refusal::UnknownFormat);
-    if (const std::optional<Refusal> refusal = headerRefusal(header))
-        return failure(*refusal, header.size);
-    const QSize target =
-        scaling == Scaling::ShrinkOnly && size.isValid() ? size.boundedTo(header.size) : size;
-    const DecodePlan plan = planDecode(header, target);
-    if (!plan.fits())
-        return failure(Refusal::TooLargeToDecode, header.size, megabytes(plan.peakBytes));
+    if (const std::optional<Refusal> refusal = headerRefusal(header)) {
+        RefusalDetails details{header.size, 0, QString()};
+        details.bitsPerPixel = header.fileBitsPerPixel;
+        return failure(*refusal, details);
+    }
 
     // Only the decoder of the format the content showed may read it: no other plug-in
     // gets a say, whatever the file is called.
@@ -96,20 +104,42 @@ LoadedPicture DecodePicture(QIODevice &device, const QSize &size, Scaling scalin
         return failure(Refusal::CannotRead, header.size);
     QImageReader reader(&device, decoderName(header.format));
     reader.setAutoDetectImageFormat(false);
-    reader.setAutoTransform(false);
-    if (target.isValid() && !target.isEmpty())
-        reader.setScaledSize(target);
+    // A photograph shows the way its camera was held: the orientation it carries turns
+    // or mirrors it after decoding. Sizes below are of the picture as shown; the
+    // decoder scales the picture as stored, on its side when it is turned.
+    reader.setAutoTransform(true);
+    const QImageIOHandler::Transformations turn = reader.transformation();
+    const bool onItsSide = turn.testFlag(QImageIOHandler::TransformationRotate90);
+    const QSize shownSize = onItsSide ? header.size.transposed() : header.size;
+
+    const QSize target =
+        scaling == Scaling::ShrinkOnly && size.isValid() ? size.boundedTo(shownSize) : size;
+    const bool scaled = target.isValid() && !target.isEmpty();
+    const QSize storedTarget = onItsSide && scaled ? target.transposed() : target;
+    DecodePlan plan = planDecode(header, storedTarget);
+    if (turn != QImageIOHandler::TransformationNone) // the turned copy
+        plan.peakBytes += qint64(plan.result.width()) * plan.result.height() * 4;
+    if (!plan.fits())
+        return failure(Refusal::TooLargeToDecode, shownSize, megabytes(plan.peakBytes));
+
+    if (scaled && !header.scalesAfterDecoding)
+        reader.setScaledSize(storedTarget);
     QImage image;
     if (!reader.read(&image) || image.isNull())
-        return failure(decoderRefusal(reader.error()), header.size);
+        return failure(decoderRefusal(reader.error()), shownSize);
+    if (scaled && image.size() != target)
+        image = image
+                    .convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32)
+                    .scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 
     // Transparent pixels (GIF, icon, PNG) keep their alpha, so drawing them lets the
     // back colour show through; everything else becomes plain opaque pixels.
     image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                             : QImage::Format_RGB32);
     if (image.isNull())
-        return failure(Refusal::OutOfMemory, header.size);
-    return LoadedPicture{image, QString(), header.size};
+        return failure(Refusal::OutOfMemory, shownSize);
+    return LoadedPicture{image, QString(), shownSize};
 }
 
 } // namespace platform

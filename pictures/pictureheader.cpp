@@ -60,8 +60,15 @@ PictureHeader readBmp(ChunkReader &file)
     PictureHeader header;
     header.format = PictureFormat::Bmp;
     header.size = QSize(int(qMin<qint64>(width, INT_MAX)), int(qMin<qint64>(height, INT_MAX)));
+    header.fileBitsPerPixel = int(qMin<qint64>(bits, INT_MAX));
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
+        header.flaw = Flaw::BadBitCount;
+        return header;
+    }
     header.bitsPerPixel = decodedBits(int(bits));
     header.plainRgb32 = bits == 24;
+    // Qt scales 1-bit pictures into black and white, whatever their two colours.
+    header.scalesAfterDecoding = bits == 1;
     const bool runLength = compression == 1 || compression == 2;
     if (runLength) {
         // Run-length data may legitimately be tiny, but never longer than it says.
@@ -110,6 +117,7 @@ PictureHeader readIco(ChunkReader &file)
     header.format = PictureFormat::Ico;
     header.size = QSize(int(width), int(height));
     header.bitsPerPixel = decodedBits(int(bits));
+    header.scalesAfterDecoding = bits == 1;
     header.extraBytes = paddedRowBytes(width, 1) * height; // the transparency mask
     return header;
 }
@@ -158,6 +166,9 @@ PictureHeader readPng(ChunkReader &file, qint64 start)
         return flawed(PictureFormat::Png, Flaw::Unreadable);
     header.bitsPerPixel = depth == 16 ? 64 : (colourType == 0 || colourType == 3) ? 8 : 32;
     header.plainRgb32 = colourType == 2 && depth == 8 && !transparentColour;
+    // Qt's decoder turns pictures of fewer than 8 bits a sample that it scales into
+    // black-and-white noise; whole they are right.
+    header.scalesAfterDecoding = depth < 8;
     const double rawBytes = double(height) * double(1 + (width * samples * depth + 7) / 8);
     if (double(compressedBytes) * MostInflation < rawBytes)
         header.flaw = Flaw::TooLittleData;

@@ -26,6 +26,7 @@ struct PictureHeader
         Unreadable,    // the header does not say what a decoder needs (no size, no such coding)
         CutOff,        // the data stops before the picture's end
         TooLittleData, // the data cannot hold the picture the header claims
+        BadBitCount,   // bits per pixel that no picture of the format has
     };
 
     PictureFormat format = PictureFormat::Unknown;
@@ -34,6 +35,8 @@ struct PictureHeader
     int bitsPerPixel = 32;            // of that image: 1, 8, 32 or 64
     bool plainRgb32 = false;          // that image is opaque 32-bit pixels, scaled as it is
     bool scalesWhileDecoding = false; // decoded straight at M/8 of its size (JPEG)
+    bool scalesAfterDecoding = false; // Qt scales it wrongly: decoded whole, then scaled
+    int fileBitsPerPixel = 0;         // as the header gives them (BMP), for the refusal
     qint64 wholeImageBytes = 0;       // held for the whole picture whatever the output size
     qint64 extraBytes = 0;            // copies of data and metadata the decoder keeps
 };

@@ -60,6 +60,10 @@ QString refusalText(Refusal reason, const RefusalDetails &details)
     case Refusal::AbsurdSize:
         return translated(QT_TRANSLATE_NOOP("PictureRefusal", "画像の大きさが異常です（%1）。"))
             .arg(sizeText(details.size));
+    case Refusal::ImpossibleBitCount:
+        return translated(QT_TRANSLATE_NOOP("PictureRefusal",
+                                            "画像の色の深さが異常です（1 画素 %1 ビット）。"))
+            .arg(details.bitsPerPixel);
     case Refusal::TooLargeToDecode:
         return translated(QT_TRANSLATE_NOOP("PictureRefusal",
                                     "画像が大きすぎて読み込めません（%1、約 %2 MB 必要です）。"))

@@ -24,6 +24,7 @@ enum class Refusal {
     CutOff,           // the file ends inside the picture
     TooLittleData,    // less data than the size in the header needs (size)
     AbsurdSize,       // a size in the header no picture has (size)
+    ImpossibleBitCount, // a number of bits per pixel no picture of its format has (bits)
     TooLargeToDecode, // decoding would need more memory than allowed (size, megabytes)
     CannotRead,       // reading the file failed
     Undecodable,      // the decoder gave up on the data
@@ -38,6 +39,7 @@ struct RefusalDetails
     QSize size;
     qint64 megabytes = 0;
     QString names;
+    int bitsPerPixel = 0;
 };
 
 QString refusalText(Refusal reason, const RefusalDetails &details = RefusalDetails());

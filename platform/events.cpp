@@ -4,10 +4,12 @@
 #include "runtimeerror.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
 
+#include <cmath>
 #include <new>
 
 namespace platform {
@@ -62,6 +64,31 @@ void DoEvents()
     QCoreApplication::processEvents();
     if (g_ending)
         throw ProgramEnding();
+}
+
+double steadySeconds()
+{
+    static const QElapsedTimer started = [] {
+        QElapsedTimer timer;
+        timer.start();
+        return timer;
+    }();
+    return started.nsecsElapsed() / 1e9;
+}
+
+void DoEventsUntil(double until)
+{
+    DoEvents();
+    for (double left = until - steadySeconds(); left > 0; left = until - steadySeconds()) {
+        // A timer wakes the wait when nothing else comes first.
+        QTimer wake;
+        wake.setTimerType(Qt::PreciseTimer);
+        wake.setSingleShot(true);
+        wake.start(int(std::ceil(left * 1000)));
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        if (g_ending)
+            throw ProgramEnding();
+    }
 }
 
 void endProgram(int exitCode)

@@ -12,6 +12,13 @@ namespace platform {
 // ProgramEnding, so a loop that lets events run stops where it stands.
 void DoEvents();
 
+// Seconds on a steady clock that started with the program's first call.
+double steadySeconds();
+
+// Runs pending events once, then goes on waiting for and running events until
+// steadySeconds() reaches `until`. Throws ProgramEnding as DoEvents does.
+void DoEventsUntil(double until);
+
 // Ends the program: hides every window, leaves the event loop with the exit code
 // and from now on lets no handler run.
 void endProgram(int exitCode = 0);

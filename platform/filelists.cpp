@@ -1,12 +1,13 @@
 #include "filelists.h"
 
 #include "messagebox.h"
+#include "places.h"
 #include "runtimeerror.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QMouseEvent>
-#include <QStorageInfo>
+#include <QStandardPaths>
 #include <QStyle>
 
 #include <algorithm>
@@ -38,6 +39,28 @@ bool holds(const QString &root, const QString &folder)
 bool canList(const QFileInfo &info)
 {
     return info.exists() && info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+// The desktop's icon for a place where its theme has one; otherwise the style's, which
+// for a drive is a single picture of 16 pixels: doubled pixel for pixel, it stays sharp
+// on a screen of two device pixels a pixel instead of being blurred.
+QIcon placeIcon(Place::Kind kind, const QStyle &style)
+{
+    const char *themeName = kind == Place::Kind::Home       ? "user-home"
+                            : kind == Place::Kind::Pictures ? "folder-pictures"
+                                                            : "drive-harddisk";
+    if (QIcon::hasThemeIcon(QLatin1String(themeName)))
+        return QIcon::fromTheme(QLatin1String(themeName));
+    QIcon icon = style.standardIcon(kind == Place::Kind::Home       ? QStyle::SP_DirHomeIcon
+                                    : kind == Place::Kind::Pictures ? QStyle::SP_DirIcon
+                                                                    : QStyle::SP_DriveHDIcon);
+    const QList<QSize> sizes = icon.availableSizes();
+    if (sizes.size() == 1) {
+        const QPixmap single = icon.pixmap(sizes.front());
+        icon.addPixmap(
+            single.scaled(single.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    }
+    return icon;
 }
 
 } // namespace
@@ -81,38 +104,17 @@ void DriveListBox::setDrive(const QString &path)
 
 void DriveListBox::refresh()
 {
-    struct Volume
-    {
-        QString root;
-        QString name;
-    };
-    QList<Volume> volumes;
-    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes()) {
-        // Bind mounts of single files are no place to look for pictures.
-        if (volume.isValid() && volume.isReady() && QFileInfo(volume.rootPath()).isDir())
-            volumes.append({volume.rootPath(), volume.name()});
-    }
-    // The root folder is always offered: inside a container or a chroot the mount
-    // table may not list it (nor can QStorageInfo describe it then), and every other
-    // folder is reached from it.
-    const QString root = QDir::rootPath();
-    if (std::none_of(volumes.cbegin(), volumes.cend(),
-                     [&root](const Volume &v) { return v.root == root; }))
-        volumes.append({root, QString()});
-    std::sort(volumes.begin(), volumes.end(),
-              [](const Volume &a, const Volume &b) { return lessIgnoringCase(a.root, b.root); });
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QList<Place> places =
+        placesToOffer(mountedVolumes(), QDir::homePath(),
+                      QFileInfo(pictures).isDir() ? absoluteCleanPath(pictures) : QString());
 
     const QString previous = m_drive;
     {
         const QSignalBlocker blocker(this);
         clear();
-        const QIcon icon = style()->standardIcon(QStyle::SP_DriveHDIcon);
-        for (const Volume &volume : volumes) {
-            QString text = volume.root;
-            if (!volume.name.isEmpty() && volume.name != QFileInfo(volume.root).fileName())
-                text += QStringLiteral(" [%1]").arg(volume.name);
-            addItem(icon, text, volume.root);
-        }
+        for (const Place &place : places)
+            addItem(placeIcon(place.kind, *style()), place.name, place.path);
         int index = findData(previous, PathRole);
         if (index < 0)
             index = findData(QStringLiteral("/"), PathRole);

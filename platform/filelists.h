@@ -1,9 +1,10 @@
 #pragma once
 
 // The drive, directory and file lists of the game setting dialog, on this desktop:
-// the drive list offers the mounted volumes, the directory list the current folder
-// with its ancestors and subfolders, the file list the files matching a pattern such
-// as "*.bmp;*.ico;*.gif;*.jpg", whatever the letter case of the names.
+// the drive list offers the places where pictures are kept (see places.h), the
+// directory list the current folder with its ancestors and subfolders, the file list
+// the files matching a pattern such as "*.bmp;*.ico;*.gif;*.jpg", whatever the letter
+// case of the names.
 
 #include <QComboBox>
 #include <QListWidget>
@@ -17,11 +18,11 @@ class DriveListBox : public QComboBox
 public:
     explicit DriveListBox(QWidget *parent = nullptr);
 
-    // The root path of the chosen volume ("/" or "/media/usb").
+    // The folder of the chosen place ("/home/ann", "/media/ann/CAMERA" or "/").
     QString drive() const;
-    // Chooses the volume that holds the path; emits Change when that is another one.
+    // Chooses the place nearest above the path; emits Change when that is another one.
     void setDrive(const QString &path);
-    // Reads the mounted volumes again.
+    // Reads the places and the mounted volumes again.
     void refresh();
 
 signals:

@@ -43,3 +43,18 @@ void drawFocusFrame(QPainter &painter, const QRect &area, const QColor &colour, 
 }
 
 } // namespace platform
+
+namespace platform {
+
+void drawContrastFrame(QPainter &painter, const QRect &area, const QColor &colour, int thickness)
+{
+    if (area.width() <= 2 || area.height() <= 2)
+        return;
+    painter.save();
+    const QTransform toDevice = switchToDevicePixels(painter);
+    fillRing(painter, toDevice, area, Qt::black);
+    painter.restore();
+    drawFocusFrame(painter, area.adjusted(1, 1, -1, -1), colour, thickness);
+}
+
+} // namespace platform

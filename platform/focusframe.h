@@ -18,4 +18,10 @@ QColor focusColor(const QWidget &widget);
 // Draws the frame just inside `area`: `thickness` pixels of `colour`, then one light line.
 void drawFocusFrame(QPainter &painter, const QRect &area, const QColor &colour, int thickness = 2);
 
+// The same frame with a dark line outside the band, for pictures of any colour: on a
+// light picture the dark line and the band stand out, on a dark one the light line and
+// the band, and on a picture of the band's own colour the dark and light lines.
+void drawContrastFrame(QPainter &painter, const QRect &area, const QColor &colour,
+                       int thickness = 2);
+
 } // namespace platform

@@ -139,8 +139,12 @@ int askPlayer(const QString &prompt, int style, const QString &title)
     }
     box.setEscapeButton(escapeButton);
     AnswerRequired answerRequired;
-    if (!set.escapable)
+    if (!set.escapable) {
         box.installEventFilter(&answerRequired);
+        // It looks as it behaves: a title bar without a close box.
+        box.setWindowFlags((box.windowFlags() | Qt::CustomizeWindowHint | Qt::WindowTitleHint) &
+                           ~Qt::WindowCloseButtonHint);
+    }
     const std::size_t defaultIndex = static_cast<std::size_t>((style >> 8) & 0x3);
     if (defaultIndex < answers.size()) {
         if (auto *push = qobject_cast<QPushButton *>(answers[defaultIndex].first))

@@ -29,6 +29,7 @@
 #include "hint.h"
 #include "label.h"
 #include "layoutpictures.h"
+#include "menubarline.h"
 #include "messagebox.h"
 #include "movelimit.h"
 #include "picturebox.h"
@@ -132,6 +133,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     help->setObjectName(QStringLiteral("help"));
     web = addItem(help, "web", tr("Web page"));
     about = addItem(help, "about", tr("About..."));
+    new platform::MenuBarLine(menuBar());
     // F10 puts the keyboard in the menu bar, as Alt does.
     auto *f10 = new QAction(this);
     f10->setShortcut(QKeySequence(Qt::Key_F10));

@@ -1,6 +1,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QScreen>
 #include <QString>
 
 #include "gamewindowsadapter.h"
@@ -101,6 +102,25 @@ void GameWindowsAdapter::SetProgressValue(double value)
 void GameWindowsAdapter::DoEvents()
 {
     platform::DoEvents();
+}
+
+double GameWindowsAdapter::Clock()
+{
+    return platform::steadySeconds();
+}
+
+// The refresh rate of the screen the main window is on; 60 Hz where the screen does
+// not tell.
+double GameWindowsAdapter::FrameSeconds()
+{
+    const QScreen *screen = form1().screen();
+    const double rate = screen ? screen->refreshRate() : 0;
+    return rate >= 20 ? 1 / rate : 1.0 / 60;
+}
+
+void GameWindowsAdapter::DoEventsUntil(double until)
+{
+    platform::DoEventsUntil(until);
 }
 
 // Meanwhile the game setting dialog's OK is refused, and looks it; the next game

@@ -26,6 +26,9 @@ public:
     void SetProgressMax(double max) override;
     void SetProgressValue(double value) override;
     void DoEvents() override;
+    double Clock() override;
+    double FrameSeconds() override;
+    void DoEventsUntil(double until) override;
     void CreationRunning(bool running) override;
     double MainWidth() override;
     void SetMainWidth(double twips) override;

@@ -11,8 +11,10 @@
 
 #include "background.h"
 #include "board.h"
+#include "boardcursor.h"
 #include "colors.h"
 #include "devicepixels.h"
+#include "focusframe.h"
 #include "gamestate.h"
 #include "layoutpictures.h"
 #include "messagebox.h"
@@ -21,6 +23,7 @@
 #include "twips.h"
 
 #include "gifwriter.h"
+#include "qtwarnings.h"
 
 using platform::deviceRect;
 using platform::PictureBox;
@@ -103,6 +106,8 @@ class BoardTest : public QObject
 private slots:
     void init()
     {
+        qtwarnings::install();
+        qtwarnings::take();
         engine::resetGame();
         m_asked.clear();
         platform::setMessageBoxResponder([this](const platform::MessageBoxRequest &request) {
@@ -111,7 +116,73 @@ private slots:
         });
     }
 
-    void cleanup() { QDir::setCurrent(m_startDirectory); }
+    void cleanup()
+    {
+        QDir::setCurrent(m_startDirectory);
+        QVERIFY2(qtwarnings::take().isEmpty(), "Qt warned: see the QWARN lines above");
+    }
+
+    // The keyboard cursor and the hint's frame stand out on a picture of any colour: from
+    // the cell's edge inwards at least two device pixels differ clearly from the
+    // picture, also where the picture has the frame's own colour; and the hint's frame
+    // is not the cursor's.
+    void cursorAndHintStandOutOnEveryPicture_data()
+    {
+        QTest::addColumn<QColor>("picture");
+        QTest::newRow("white") << QColor(Qt::white);
+        QTest::newRow("black") << QColor(Qt::black);
+        QTest::newRow("highlight colour") << platform::focusColor(QWidget());
+        QTest::newRow("orange") << QColor(255, 140, 0);
+    }
+    void cursorAndHintStandOutOnEveryPicture()
+    {
+        QFETCH(QColor, picture);
+        QImage flat(60, 60, QImage::Format_RGB32);
+        flat.fill(picture);
+        Rig rig;
+        rig.area.show();
+        QVERIFY(build(rig, 3, 495, save(flat, "flat.png")));
+        board::BoardCursor cursor(rig.board, &rig.area);
+        engine::game().BoardActive = true;
+
+        QList<QList<QRgb>> frames; // the cursor's, then the hint's
+        for (const bool hint : {false, true}) {
+            QVERIFY(cursor.showAt(4, hint));
+            const QImage cell =
+                rig.board.Picture1(4)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            QList<QRgb> row;
+            int standOut = 0;
+            for (int x = 0; x < cell.width() / 3; ++x) {
+                const QRgb pixel = cell.pixel(x, cell.height() / 2);
+                row << pixel;
+                standOut += qAbs(qRed(pixel) - picture.red()) +
+                                        qAbs(qGreen(pixel) - picture.green()) +
+                                        qAbs(qBlue(pixel) - picture.blue()) >=
+                                    200
+                                ? 1
+                                : 0;
+            }
+            QVERIFY2(standOut >= 2, qPrintable(QStringLiteral("%1: %2 device pixels")
+                                                   .arg(hint ? "hint" : "cursor")
+                                                   .arg(standOut)));
+            frames << row;
+        }
+        QVERIFY(frames[0] != frames[1]);
+    }
+
+    // Mended: the option dialog confirmed before it was ever set up gives cells of no
+    // size, and the build painted the picture on an empty Mask ("QPainter::begin: Paint
+    // device returned engine == 0"). The recorder the tests use sees such a warning.
+    void cellsOfNoSizeBuildWithoutWarnings()
+    {
+        qWarning("a warning the recorder must see");
+        QCOMPARE(qtwarnings::take(),
+                 QStringList{QStringLiteral("a warning the recorder must see")});
+        Rig rig;
+        QVERIFY(build(rig, 5, 0, save(coordinates(60, 40), "small.png")));
+        QVERIFY(rig.board.Mask().isNull());
+        QCOMPARE(qtwarnings::take(), QStringList());
+    }
 
     // The window's outer size in twips where a row gives it.
     void rebuildFitsTheWindowAndTilesTheCells_data()

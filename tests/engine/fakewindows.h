@@ -5,6 +5,7 @@
 
 #include "gamewindows.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <tuple>
@@ -19,7 +20,11 @@ public:
         asked.emplace_back(prompt, style, title);
         return answer;
     }
-    void DrawBoard() override { calls += 'D'; }
+    void DrawBoard() override
+    {
+        calls += 'D';
+        drawnAt.push_back(now);
+    }
     void backward() override { calls += 'T'; }
     void ShowProgress() override { calls += 'S'; }
     void HideProgress() override { calls += 'H'; }
@@ -28,6 +33,15 @@ public:
         calls += 'E';
         if (onEvents)
             onEvents();
+    }
+    // A clock that only moves when the creation waits for it: DoEventsUntil jumps to
+    // the time asked for, and every board drawn records the time it was drawn at.
+    double Clock() override { return now; }
+    double FrameSeconds() override { return frameSeconds; }
+    void DoEventsUntil(double until) override
+    {
+        now = std::max(now, until);
+        DoEvents();
     }
     void SetCellBorders(int borderStyle) override { cellBorders = borderStyle; }
     int FirstCellBorderStyle() override { return cellBorders; }
@@ -52,4 +66,7 @@ public:
     std::function<void()> onEvents;
     int cellBorders = 0;
     bool animation = true;
+    double now = 0;
+    double frameSeconds = 1.0 / 60;
+    std::vector<double> drawnAt; // the clock at each board drawn
 };

@@ -14,6 +14,7 @@
 #include "startup.h"
 
 #include <algorithm>
+#include <cmath>
 #include <bit>
 #include <optional>
 #include <random>
@@ -135,6 +136,8 @@ private slots:
         QFETCH(bool, modeChanged);
         QFETCH(QString, calls);
         startWithBoard(5);
+        // Two clicks of this seed leave the board scrambled, so it is not made again.
+        platform::setSeedSource([] { return 1; });
         game().GameMode = mode;
         game().PuzzleMoves = 2;
         fake->animation = animation;
@@ -155,6 +158,88 @@ private slots:
         for (int i = 1; i <= history.upper(); ++i)
             flip(history(i));
         QVERIFY(reversedCells().isEmpty());
+    }
+
+    // The animation is paced by the display's clock: each click's board is on screen
+    // for a frame, the whole scramble lasts one to two seconds, and on a large grid
+    // several clicks share a frame.
+    void animationIsPacedToTheDisplay_data()
+    {
+        QTest::addColumn<int>("side");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("framesShown");
+        QTest::newRow("3 x 3: 27 clicks stretched to a second") << 3 << 1.0 << 27;
+        QTest::newRow("5 x 5: 75 clicks, a frame each") << 5 << 1.25 << 75;
+        QTest::newRow("10 x 10: 300 clicks in two seconds") << 10 << 2.0 << 120;
+    }
+    void animationIsPacedToTheDisplay()
+    {
+        QFETCH(int, side);
+        QFETCH(double, seconds);
+        QFETCH(int, framesShown);
+        startWithBoard(side);
+        game().GameMode = engine::Mode::Normal;
+        fake->now = 100; // the clock need not start at zero
+
+        engine::CreatePuzzle();
+
+        QCOMPARE(fake->now - 100, seconds);
+        const auto &drawn = fake->drawnAt;
+        QCOMPARE(int(drawn.size()), side * side * 3);
+        std::vector<long> frames;
+        for (const double t : drawn)
+            frames.push_back(long(std::floor((t - 100) / fake->frameSeconds + 1e-6)));
+        frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
+        QCOMPARE(int(frames.size()), framesShown);
+    }
+
+    // Clicks that cancel out leave the picture solved; such a creation is made again
+    // with new clicks, recorded so that a replay gives the board the player got.
+    void solvedCreationIsMadeAgain_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<int>("moves");
+        // Two clicks on one cell cancel.
+        QTest::newRow("puzzle level 2") << int(engine::Mode::Puzzle) << ".#./###/.#." << 2;
+        // Clicks on the top row or left column change nothing; the rest must pair up.
+        QTest::newRow("normal 3 x 3, up-left rule")
+            << int(engine::Mode::Normal) << "#../.../..." << 27;
+    }
+    void solvedCreationIsMadeAgain()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, rule);
+        QFETCH(int, moves);
+        startWithBoard(3);
+        setRule(rule);
+        fake->animation = false;
+
+        // The first seed whose first clicks give the solved picture back.
+        std::uint64_t seed = 0;
+        for (std::uint64_t candidate = 1; candidate < 100000 && seed == 0; ++candidate) {
+            platform::setSeedSource([candidate] { return candidate; });
+            platform::Randomize();
+            for (int i = 0; i < moves; ++i)
+                flip(engine::RandomCell(9, platform::Rnd()));
+            if (reversedCells().isEmpty())
+                seed = candidate;
+            newBoard(3);
+        }
+        QVERIFY(seed != 0);
+
+        platform::setSeedSource([seed] { return seed; });
+        game().GameMode = mode;
+        game().PuzzleMoves = moves;
+        engine::CreatePuzzle();
+
+        const QString scrambled = reversedCells();
+        QVERIFY2(!scrambled.isEmpty(), qPrintable(QStringLiteral("seed %1").arg(seed)));
+        QVERIFY(std::ranges::count(fake->calls, 'E') >= 2 * moves); // made twice at least
+        QCOMPARE(int(game().MoveHistory.upper()), moves);
+        newBoard(3);
+        engine::ReplayPuzzle();
+        QCOMPARE(reversedCells(), scrambled);
     }
 
     // The click that completes the picture draws the board after its message, not before.

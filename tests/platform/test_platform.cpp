@@ -4,9 +4,11 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QFile>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -16,8 +18,10 @@
 #include "events.h"
 #include "filelists.h"
 #include "integer.h"
+#include "menubarline.h"
 #include "messagebox.h"
 #include "placement.h"
+#include "places.h"
 #include "scrollbar.h"
 
 #include <new>
@@ -125,6 +129,80 @@ private slots:
         });
         QCOMPARE(MsgBox(QStringLiteral("一行目\r\n二行目"), style, QStringLiteral("確認")), answer);
         QCOMPARE(seen, QStringList({"一行目\n二行目", "確認"}) + shown);
+    }
+
+    // The drive list's places from a mount table as a desktop, a container and a laptop
+    // with a camera card and a USB stick show it: the home and Pictures folders by the
+    // desktop's names, volumes that hold files by label or folder, then the root folder;
+    // no kernel views, memory file systems, system folders or software images.
+    void placesAreThoseAPersonKnows()
+    {
+        const QList<MountedVolume> mounts = {
+            {"/", "ext4", "/dev/sda2", ""},
+            {"/proc", "proc", "proc", ""},
+            {"/sys", "sysfs", "sysfs", ""},
+            {"/sys/fs/cgroup", "cgroup2", "cgroup2", ""},
+            {"/dev/shm", "tmpfs", "tmpfs", ""},
+            {"/dev/pts", "devpts", "devpts", ""},
+            {"/run", "tmpfs", "tmpfs", ""},
+            {"/run/user/1000", "tmpfs", "tmpfs", ""},
+            {"/run/secrets", "ext4", "/dev/sda2", ""}, // bind-mounted into a container
+            {"/tmp", "tmpfs", "tmpfs", ""},
+            {"/boot/efi", "vfat", "/dev/sda1", "EFI"},
+            {"/snap/core22/1380", "squashfs", "/dev/loop3", ""},
+            {"/var/lib/docker", "ext4", "/dev/sda2", ""},
+            {"/home", "ext4", "/dev/sda3", "home"}, // holds the home folder
+            {"/media/ann/CAMERA", "vfat", "/dev/sdb1", "CAMERA"},
+            {"/run/media/ann/USB", "exfat", "/dev/sdc1", "USB"},
+            {"/mnt/data", "ext4", "/dev/sdd1", ""},
+            {"/mnt/data", "ext4", "/dev/sdd1", ""}, // mounted twice
+            {"/mnt/share", "nfs", "server:/share", ""},
+        };
+        QStringList offered;
+        for (const Place &place : placesToOffer(mounts, "/home/ann", "/home/ann/Pictures"))
+            offered << place.name + " = " + place.path;
+        const QString home = QStandardPaths::displayName(QStandardPaths::HomeLocation);
+        const QString pictures = QStandardPaths::displayName(QStandardPaths::PicturesLocation);
+        QCOMPARE(offered,
+                 QStringList({home + " = /home/ann", pictures + " = /home/ann/Pictures",
+                              "/mnt/data = /mnt/data", "/mnt/share = /mnt/share",
+                              "CAMERA = /media/ann/CAMERA", "USB = /run/media/ann/USB", "/ = /"}));
+        // No home (a system account) and Pictures no folder of its own: the volumes stay.
+        QCOMPARE(placesToOffer(mounts, "", "").size(), 6);
+    }
+
+    // The line under the menu bar runs unbroken across the boundaries between its items,
+    // also at 1.5 device pixels a pixel (ctest runs this once more so).
+    void menuBarLineIsUnbroken()
+    {
+        QMenuBar bar;
+        for (const char *title : {"File", "Tools", "Help"})
+            bar.addMenu(QString::fromLatin1(title));
+        new MenuBarLine(&bar);
+        bar.resize(300, bar.sizeHint().height());
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        const QImage shown = bar.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        // The bottom-most row that differs from the bar's own colour is the line; it
+        // may be a device pixel above the last.
+        const QRgb window = shown.pixel(shown.width() - 5, shown.height() / 2);
+        int row = shown.height() - 1;
+        while (row > 0 && shown.pixel(shown.width() - 5, row) == window)
+            --row;
+        const QRgb line = shown.pixel(shown.width() - 5, row);
+        QVERIFY(line != window);
+        for (int x = 0; x < shown.width() - 1; ++x)
+            QVERIFY2(shown.pixel(x, row) == line, qPrintable(QStringLiteral("gap at %1").arg(x)));
+    }
+
+    // Each place's icon has a picture made for a screen of two device pixels a pixel, not
+    // one of 16 pixels blurred to twice its size.
+    void placeIconsAreSharpAtTwice()
+    {
+        DriveListBox drives;
+        QVERIFY(drives.count() >= 2); // the root folder and the home folder at least
+        for (int i = 0; i < drives.count(); ++i)
+            QCOMPARE(drives.itemIcon(i).pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32));
     }
 
     void bitBltCopiesTheClippedBlock_data()

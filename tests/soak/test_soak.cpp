@@ -22,6 +22,7 @@
 #include "label.h"
 #include "messagebox.h"
 #include "movelimit.h"
+#include "qtwarnings.h"
 #include "random.h"
 #include "ui/gamedriver.h"
 #include "web.h"
@@ -180,6 +181,8 @@ class Soak : public QObject
             if (!ok)
                 m_errors << where + QStringLiteral(": ") + QLatin1String(what);
         };
+        for (const QString &warning : qtwarnings::take())
+            m_errors << where + QStringLiteral(": Qt warned: ") + warning;
         check(g.CellState.size() == g.CellCount, "CellState has CellCount entries");
         check(g.CellCount == 0 || g.CellState.lower() == 1, "CellState starts at 1");
         check(g.GridCols == g.GridRows, "the grid is square");
@@ -206,6 +209,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_pictures.isValid());
+        qtwarnings::install();
         // Pictures of every kind the dialog lists, and one that only claims to be a JPEG.
         for (const char *name : {"photo.jpg", "IMG_0001.JPG", "drawing.bmp"})
             QVERIFY(!gamedriver::writePicture(m_pictures.path(), name, Qt::darkGreen).isEmpty());
@@ -244,6 +248,7 @@ private slots:
     {
         const int steps = environmentNumber("TOVIK2_SOAK_STEPS", 3000);
         startWorld();
+        qtwarnings::take();
         for (m_step = 1; m_step <= steps && m_errors.isEmpty(); ++m_step) {
             m_nestedBudget = chance(30) ? below(6) : 0;
             m_interleave.start();

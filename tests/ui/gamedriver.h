@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QTest>
 
+#include "animationpace.h"
 #include "events.h"
 #include "form1.h"
 #include "form2.h"
@@ -14,17 +15,24 @@
 #include "scrollbar.h"
 #include "startup.h"
 
+#include "qtwarnings.h"
+
 #include <functional>
 
 namespace gamedriver {
 
 // A program just started: no windows, the state before start-up, the splash up.
+// Qt's warnings are recorded from here on: a test's cleanup checks there were none.
 inline void startFreshGame()
 {
+    qtwarnings::install();
+    qtwarnings::take();
     ui::destroyForms();
     engine::resetGame();
     platform::resetProgramEnding();
     engine::Main();
+    // The creation animation runs at once: the tests need not watch it.
+    engine::setAnimationLength({0, 0});
 }
 
 inline bool openMainWindow()

@@ -140,6 +140,7 @@ private slots:
     {
         platform::setAccessibilityObserver({});
         ui::destroyForms();
+        QVERIFY2(qtwarnings::take().isEmpty(), "Qt warned: see the QWARN lines above");
     }
 
     // Keys on the board as letters (L R U D arrows, S Space, E Return), M a mouse click on

@@ -58,7 +58,11 @@ class TestLayouts : public QObject
 
 private slots:
     void init() { startFreshGame(); }
-    void cleanup() { ui::destroyForms(); }
+    void cleanup()
+    {
+        ui::destroyForms();
+        QVERIFY2(qtwarnings::take().isEmpty(), "Qt warned: see the QWARN lines above");
+    }
 
     // A window's row gives its client area. Rows: what is worked out (from the board, the
     // progress window's border, the rule editor's grid), and the splash without a title bar.

@@ -100,7 +100,11 @@ private slots:
         startFreshGame();
         QVERIFY(openMainWindow());
     }
-    void cleanup() { ui::destroyForms(); }
+    void cleanup()
+    {
+        ui::destroyForms();
+        QVERIFY2(qtwarnings::take().isEmpty(), "Qt warned: see the QWARN lines above");
+    }
 
     void wholeRunFromStartUp_data()
     {
