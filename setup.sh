@@ -86,12 +86,13 @@ record() {
     phases+=("$(printf '%-24s %5d s  %s' "$1" "$2" "$3")")
 }
 
-# A phase that failed: its log's last lines, the summary, and the end of the run.
+# A phase that failed: its log's last lines (unless they are on the terminal already),
+# the summary, and the end of the run.
 fail_phase() {
-    local name=$1 log=$2 seconds=$3
-    failed=$((failed + ${4:-0}))
+    local name=$1 log=$2 seconds=$3 failures=$4 shown=${5:-}
+    failed=$((failed + failures))
     record "$name" "$seconds" "FAILED, see $log"
-    if [ -s "$log" ]; then
+    if [ -z "$shown" ] && [ -s "$log" ]; then
         echo "The last lines of $log:"
         tail -n 40 "$log"
     fi
@@ -125,14 +126,14 @@ test_phase() {
     closing=$(grep -E '^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" || true)
     if [ -n "$closing" ]; then
         read -r total bad < <(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2 \1/' <<<"$closing")
-        skip=$(grep -cE '^ *[0-9]+ - .*\(Skipped\)$' "$log" || true)
+        skip=$(grep -cE '^[[:space:]]*[0-9]+ - .*\(Skipped\)$' "$log" || true)
     fi
     passed=$((passed + total - bad - skip))
     skipped=$((skipped + skip))
     if [ $status -ne 0 ] || [ -z "$closing" ] || ((total == 0)); then
         # No closing line or no test at all: the run failed before it could count.
         ((bad > 0)) || bad=1
-        fail_phase "$name" "$log" "$seconds" "$bad"
+        fail_phase "$name" "$log" "$seconds" "$bad" shown
     fi
     record "$name" "$seconds" "$((total - bad - skip)) passed, $bad failed$( ((skip == 0)) || echo ", $skip skipped")"
 }
