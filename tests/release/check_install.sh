@@ -64,6 +64,7 @@ keeps_running "$prefix/games/tovik2"
 # replaced by the file (its quoting is that of the shell's double quotes).
 cp "$prefix/share/icons/hicolor/64x64/apps/$id.png" "$elsewhere/picture.png"
 exec_value=$(sed -n 's/^Exec=//p' "$entry")
+from_entry=()
 eval "from_entry=(${exec_value//%f/picture.png})"
 keeps_running "${from_entry[@]}"
 echo "installed program works from $elsewhere"

@@ -38,7 +38,7 @@ echo "Depends: $depends"
 # matched by their stem; the others are named by the project.
 for needed in 'libqt6widgets6' 'libqt6gui6' 'libqt6core6' 'libc6' 'libstdc\+\+6' 'qt6-qpa-plugins' \
     'fonts-ipafont-mincho' 'fonts-ipafont-gothic' 'fonts-liberation'; do
-    grep -qE "(^|, )$needed[a-z0-9]* ?(\(|,|$)" <<<"$depends" || fail "Depends lacks $needed"
+    grep -qE "(^|, )${needed}[a-z0-9]* ?(\(|,|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 recommends=$(dpkg-deb --field "$deb" Recommends)
 for wanted in qt6-wayland qt6-translations-l10n; do
