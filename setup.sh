@@ -89,9 +89,9 @@ record() {
 # A phase that failed: its log's last lines (unless they are on the terminal already),
 # the summary, and the end of the run.
 fail_phase() {
-    local name=$1 log=$2 seconds=$3 failures=$4 shown=${5:-}
+    local name=$1 log=$2 seconds=$3 failures=$4 shown=${5:-} counts=${6:+ ($6)}
     failed=$((failed + failures))
-    record "$name" "$seconds" "FAILED, see $log"
+    record "$name" "$seconds" "FAILED$counts, see $log"
     if [ -z "$shown" ] && [ -s "$log" ]; then
         echo "The last lines of $log:"
         tail -n 40 "$log"
@@ -128,14 +128,16 @@ test_phase() {
         read -r total bad < <(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2 \1/' <<<"$closing")
         skip=$(grep -cE '^[[:space:]]*[0-9]+ - .*\(Skipped\)$' "$log" || true)
     fi
-    passed=$((passed + total - bad - skip))
+    local passed_here=$((total - bad - skip))
+    passed=$((passed + passed_here))
     skipped=$((skipped + skip))
-    if [ $status -ne 0 ] || [ -z "$closing" ] || ((total == 0)); then
-        # No closing line or no test at all: the run failed before it could count.
-        ((bad > 0)) || bad=1
-        fail_phase "$name" "$log" "$seconds" "$bad" shown
-    fi
-    record "$name" "$seconds" "$((total - bad - skip)) passed, $bad failed$( ((skip == 0)) || echo ", $skip skipped")"
+    # No closing line or no test at all: the run failed before it could count.
+    if [ $status -ne 0 ] && ((bad == 0)); then bad=1; fi
+    if [ -z "$closing" ] || ((total == 0)); then bad=1; fi
+    local counts="$passed_here passed, $bad failed"
+    ((skip == 0)) || counts+=", $skip skipped"
+    ((bad == 0)) || fail_phase "$name" "$log" "$seconds" "$bad" shown "$counts"
+    record "$name" "$seconds" "$counts"
 }
 
 install_missing() {
