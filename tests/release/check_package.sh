@@ -47,6 +47,10 @@ done
 # The menu entry starts the program the package installs, by its full path.
 dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/applications/$id.desktop" |
     grep -qx 'Exec=/usr/games/tovik2 %f' || fail "the desktop entry does not start /usr/games/tovik2"
+# The changelog's newest entry is the version packaged.
+version=$(dpkg-deb --field "$deb" Version)
+newest=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/tovik2/changelog.gz | gzip -dc | head -n 1)
+[[ "$newest" == "tovik2 ($version) "* ]] || fail "the changelog begins '$newest', not with version $version"
 [ "$(dpkg-deb --field "$deb" Package)" = tovik2 ] || fail "the package is not named tovik2"
 [ "$(dpkg-deb --field "$deb" Section)" = games ] || fail "the package is not in section games"
 echo "$(basename "$deb") holds the game and depends on what it needs"
