@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>CellAccessible</name>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>right way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tovik2: flip the cells of a picture until it shows the right way.</source>
@@ -157,6 +172,10 @@ Is that OK?</translation>
         <source>画像を読み込めませんでした。</source>
         <translation>The picture could not be loaded.</translation>
     </message>
+    <message>
+        <source>画像の色の深さが異常です（1 画素 %1 ビット）。</source>
+        <translation>The picture claims an impossible colour depth (%1 bits per pixel).</translation>
+    </message>
 </context>
 <context>
     <name>TaskLabel</name>
@@ -177,21 +196,6 @@ Is that OK?</translation>
     <message>
         <source>PAZZL終了</source>
         <translation>Puzzle over</translation>
-    </message>
-</context>
-<context>
-    <name>board::Cell</name>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>right way</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>reversed</source>
-        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -294,6 +298,10 @@ in your browser?</translation>
         <source>確認</source>
         <translation>Confirm</translation>
     </message>
+    <message>
+        <source>Board state</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ui::Form2</name>
@@ -359,6 +367,18 @@ in your browser?</translation>
     </message>
     <message>
         <source>Picture file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up makes the grid smaller, Down makes it larger</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 by %1, %2 cells</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -487,6 +507,41 @@ in your browser?</translation>
     <message>
         <source>反転する場所を設定して下さい。</source>
         <translation>Mark at least two cells to flip.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::GameAnnouncer</name>
+    <message>
+        <source>No board yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 cells reversed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal mode; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No game running; %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; %2 reversed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1; moves left: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Puzzle mode, move limit: %1; moves left: %2; %3</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

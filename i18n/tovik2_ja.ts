@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja">
 <context>
+    <name>CellAccessible</name>
+    <message>
+        <source>Row %1, column %2, %3</source>
+        <translation>%1行%2列 %3</translation>
+    </message>
+    <message>
+        <source>right way</source>
+        <translation>表</translation>
+    </message>
+    <message>
+        <source>reversed</source>
+        <translation>裏</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Tovik2: flip the cells of a picture until it shows the right way.</source>
@@ -154,6 +169,10 @@ Try again?</translation>
         <source>画像を読み込めませんでした。</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>画像の色の深さが異常です（1 画素 %1 ビット）。</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TaskLabel</name>
@@ -172,21 +191,6 @@ Try again?</translation>
     <message>
         <source>PAZZL終了</source>
         <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>board::Cell</name>
-    <message>
-        <source>Row %1, column %2, %3</source>
-        <translation>%1行%2列 %3</translation>
-    </message>
-    <message>
-        <source>right way</source>
-        <translation>表</translation>
-    </message>
-    <message>
-        <source>reversed</source>
-        <translation>裏</translation>
     </message>
 </context>
 <context>
@@ -288,6 +292,10 @@ Try again?</translation>
         <source>確認</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Board state</source>
+        <translation>盤面の状態</translation>
+    </message>
 </context>
 <context>
     <name>ui::Form2</name>
@@ -354,6 +362,18 @@ Try again?</translation>
     <message>
         <source>Picture file</source>
         <translation>画像ファイル</translation>
+    </message>
+    <message>
+        <source>Places</source>
+        <translation>場所</translation>
+    </message>
+    <message>
+        <source>Up makes the grid smaller, Down makes it larger</source>
+        <translation>上でマス数が減り、下で増えます</translation>
+    </message>
+    <message>
+        <source>%1 by %1, %2 cells</source>
+        <translation>%1×%1、%2マス</translation>
     </message>
 </context>
 <context>
@@ -480,6 +500,41 @@ Try again?</translation>
     <message>
         <source>反転する場所を設定して下さい。</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ui::GameAnnouncer</name>
+    <message>
+        <source>No board yet</source>
+        <translation>盤面はまだありません</translation>
+    </message>
+    <message>
+        <source>%1 of %2 cells reversed</source>
+        <translation>%2マス中%1マスが裏</translation>
+    </message>
+    <message>
+        <source>Normal mode; %1</source>
+        <translation>ノーマルモード。%1</translation>
+    </message>
+    <message>
+        <source>No game running; %1</source>
+        <translation>ゲームは始まっていません。%1</translation>
+    </message>
+    <message>
+        <source>Hint: row %1, column %2</source>
+        <translation>ヒント：%1行%2列</translation>
+    </message>
+    <message>
+        <source>%1; %2 reversed</source>
+        <translation>%1。裏%2マス</translation>
+    </message>
+    <message>
+        <source>%1; moves left: %2</source>
+        <translation>%1。残り%2</translation>
+    </message>
+    <message>
+        <source>Puzzle mode, move limit: %1; moves left: %2; %3</source>
+        <translation>パズルモード、%1手以内で完成せよ。残り%2。%3</translation>
     </message>
 </context>
 <context>

@@ -41,7 +41,7 @@ QString GameAnnouncer::boardState()
     case engine::Mode::Normal:
         return tr("Normal mode; %1").arg(cells);
     case engine::Mode::Puzzle:
-        return tr("Puzzle mode, solve it within %1 moves; moves left: %2; %3")
+        return tr("Puzzle mode, move limit: %1; moves left: %2; %3")
             .arg(int(g.PuzzleMoves))
             .arg(int(g.MovesLeft))
             .arg(cells);

@@ -421,13 +421,13 @@ private slots:
         QTest::newRow("level start")
             << ""
             << "F3"
-            << QStringList{"say Puzzle mode, solve it within 1 moves; moves left: 1; {reversed} "
+            << QStringList{"say Puzzle mode, move limit: 1; moves left: 1; {reversed} "
                            "of 9 cells reversed"}
             << 12;
         QTest::newRow("level solved, next level") << "F3"
                                                   << "W"
-                                                  << QStringList{"say Puzzle mode, solve it within "
-                                                                 "2 moves; moves left: 2; "
+                                                  << QStringList{"say Puzzle mode, move limit: 2; "
+                                                                 "moves left: 2; "
                                                                  "{reversed} of 9 cells reversed"}
                                                   << 12;
         QTest::newRow("move in puzzle mode")
