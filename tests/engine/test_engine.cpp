@@ -109,13 +109,11 @@ private slots:
         QCOMPARE(int(engine::RandomCell(100, double(1.0f - 1.0f / 16777216.0f))), 100);
     }
 
-    // Normal mode: CellCount x 3 clicks under the progress window, each board drawn and
-    // on screen for a frame of the display's clock while the animation is on, the whole
-    // scramble in one to two seconds (several clicks to a frame on a large grid). Puzzle
-    // mode: PuzzleMoves clicks, neither drawn nor paced.
-    // Mended: "GameSetting" chosen while the scramble runs sets GameMode to 0 and
-    // PuzzleMoves anew; the creation still makes the clicks it started with, and the
-    // window it showed still goes away at its end.
+    // Normal mode: CellCount x 3 clicks under the progress window; with the animation on,
+    // each board drawn and on screen for a frame at least, all in one to two seconds. Puzzle
+    // mode: PuzzleMoves clicks, neither drawn nor paced. Mended: "GameSetting" chosen
+    // meanwhile sets GameMode to 0 and PuzzleMoves anew; the creation still makes the clicks
+    // it started with, and the window it showed still goes away at its end.
     void creationClicksAsItsModeSays_data()
     {
         QTest::addColumn<int>("side");
@@ -172,8 +170,7 @@ private slots:
             frames.push_back(long(std::floor((t - 100) / fake->frameSeconds + 1e-6)));
         frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
         QCOMPARE(int(frames.size()), framesShown);
-        // One recorded click a run of events; they made the board: clicking them again
-        // gives the picture back.
+        // One recorded click a run of events; clicked again, they give the picture back.
         const auto &history = game().MoveHistory;
         QCOMPARE(int(history.upper()), int(std::ranges::count(fake->calls, 'E')));
         for (int i = 1; i <= history.upper(); ++i)
