@@ -34,8 +34,7 @@ public:
         if (onEvents)
             onEvents();
     }
-    // A clock that only moves when the creation waits for it: DoEventsUntil jumps to
-    // the time asked for, and every board drawn records the time it was drawn at.
+    // A clock that moves only when the creation waits for it, to the time asked for.
     double Clock() override { return now; }
     double FrameSeconds() override { return frameSeconds; }
     void DoEventsUntil(double until) override
@@ -43,7 +42,7 @@ public:
         now = std::max(now, until);
         DoEvents();
     }
-    void SetCellBorders(int borderStyle) override { cellBorders = borderStyle; }
+    void SetCellBorders(int style) override { cellBorders = style; }
     int FirstCellBorderStyle() override { return cellBorders; }
     bool AnimationOn() override { return animation; }
     // What no test asks about.

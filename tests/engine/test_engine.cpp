@@ -109,38 +109,51 @@ private slots:
         QCOMPARE(int(engine::RandomCell(100, double(1.0f - 1.0f / 16777216.0f))), 100);
     }
 
-    // Normal mode: CellCount x 3 clicks under the progress window, the board redrawn before
-    // the events of each one while the animation is on. Puzzle mode: PuzzleMoves clicks,
-    // neither.
-    // Mended: "GameSetting" chosen while the scramble runs sets GameMode to 0 and
-    // PuzzleMoves anew; the creation still makes the clicks it started with, and the
-    // window it showed still goes away at its end.
+    // Normal mode: CellCount x 3 clicks under the progress window; with the animation on,
+    // each board drawn and on screen for a frame at least, all in one to two seconds. Puzzle
+    // mode: PuzzleMoves clicks, neither drawn nor paced. Mended: "GameSetting" chosen
+    // meanwhile sets GameMode to 0 and PuzzleMoves anew; the creation still makes the clicks
+    // it started with, and the window it showed still goes away at its end.
     void creationClicksAsItsModeSays_data()
     {
+        QTest::addColumn<int>("side");
         QTest::addColumn<int>("mode");
         QTest::addColumn<bool>("animation");
         QTest::addColumn<bool>("modeChanged"); // by a command while events run
         QTest::addColumn<QString>("calls");
+        QTest::addColumn<double>("seconds");
+        QTest::addColumn<int>("framesShown");
         const int normal = engine::Mode::Normal;
-        const auto each = [](const char *calls) { return QString::fromLatin1(calls).repeated(75); };
-        QTest::newRow("normal, animated") << normal << true << false << 'S' + each("DE") + 'H';
-        QTest::newRow("normal, still") << normal << false << false << 'S' + each("E") + 'H';
+        const auto each = [](const char *calls, int n) { return QString(calls).repeated(n); };
+        QTest::newRow("3 x 3 animated: 27 clicks stretched to a second")
+            << 3 << normal << true << false << 'S' + each("DE", 27) + 'H' << 1.0 << 27;
+        QTest::newRow("5 x 5 animated: 75 clicks, a frame each")
+            << 5 << normal << true << false << 'S' + each("DE", 75) + 'H' << 1.25 << 75;
+        QTest::newRow("10 x 10 animated: 300 clicks in two seconds")
+            << 10 << normal << true << false << 'S' + each("DE", 300) + 'H' << 2.0 << 120;
+        QTest::newRow("normal, still")
+            << 5 << normal << false << false << 'S' + each("E", 75) + 'H' << 0.0 << 0;
         QTest::newRow("normal, mode changed meanwhile")
-            << normal << true << true << "SD" + each("E") + 'H';
-        QTest::newRow("puzzle, level 2") << int(engine::Mode::Puzzle) << true << false << "EE";
+            << 5 << normal << true << true << "SD" + each("E", 75) + 'H' << 1.25 / 75 << 1;
+        QTest::newRow("puzzle, level 2")
+            << 5 << int(engine::Mode::Puzzle) << true << false << "EE" << 0.0 << 0;
     }
     void creationClicksAsItsModeSays()
     {
+        QFETCH(int, side);
         QFETCH(int, mode);
         QFETCH(bool, animation);
         QFETCH(bool, modeChanged);
         QFETCH(QString, calls);
-        startWithBoard(5);
-        // Two clicks of this seed leave the board scrambled, so it is not made again.
+        QFETCH(double, seconds);
+        QFETCH(int, framesShown);
+        startWithBoard(side);
+        // The clicks of this seed leave the board scrambled, so it is not made again.
         platform::setSeedSource([] { return 1; });
         game().GameMode = mode;
         game().PuzzleMoves = 2;
         fake->animation = animation;
+        fake->now = 100; // the clock need not start at zero
         if (modeChanged) {
             fake->onEvents = [] {
                 game().GameMode = engine::Mode::None;
@@ -151,46 +164,18 @@ private slots:
         engine::CreatePuzzle();
 
         QCOMPARE(logged(), calls);
-        // One recorded click a run of events; they made the board: clicking them again
-        // gives the picture back.
+        QCOMPARE(fake->now - 100, seconds);
+        std::vector<long> frames;
+        for (const double t : fake->drawnAt)
+            frames.push_back(long(std::floor((t - 100) / fake->frameSeconds + 1e-6)));
+        frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
+        QCOMPARE(int(frames.size()), framesShown);
+        // One recorded click a run of events; clicked again, they give the picture back.
         const auto &history = game().MoveHistory;
         QCOMPARE(int(history.upper()), int(std::ranges::count(fake->calls, 'E')));
         for (int i = 1; i <= history.upper(); ++i)
             flip(history(i));
         QVERIFY(reversedCells().isEmpty());
-    }
-
-    // The animation is paced by the display's clock: each click's board is on screen
-    // for a frame, the whole scramble lasts one to two seconds, and on a large grid
-    // several clicks share a frame.
-    void animationIsPacedToTheDisplay_data()
-    {
-        QTest::addColumn<int>("side");
-        QTest::addColumn<double>("seconds");
-        QTest::addColumn<int>("framesShown");
-        QTest::newRow("3 x 3: 27 clicks stretched to a second") << 3 << 1.0 << 27;
-        QTest::newRow("5 x 5: 75 clicks, a frame each") << 5 << 1.25 << 75;
-        QTest::newRow("10 x 10: 300 clicks in two seconds") << 10 << 2.0 << 120;
-    }
-    void animationIsPacedToTheDisplay()
-    {
-        QFETCH(int, side);
-        QFETCH(double, seconds);
-        QFETCH(int, framesShown);
-        startWithBoard(side);
-        game().GameMode = engine::Mode::Normal;
-        fake->now = 100; // the clock need not start at zero
-
-        engine::CreatePuzzle();
-
-        QCOMPARE(fake->now - 100, seconds);
-        const auto &drawn = fake->drawnAt;
-        QCOMPARE(int(drawn.size()), side * side * 3);
-        std::vector<long> frames;
-        for (const double t : drawn)
-            frames.push_back(long(std::floor((t - 100) / fake->frameSeconds + 1e-6)));
-        frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
-        QCOMPARE(int(frames.size()), framesShown);
     }
 
     // Clicks that cancel out leave the picture solved; such a creation is made again

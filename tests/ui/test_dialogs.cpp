@@ -1,5 +1,5 @@
-// The game setting dialog, the option dialog and the About window, driven through their
-// real controls from a freshly started game; message boxes are answered by a script.
+// The setting and option dialogs and the About window, through their real controls from a
+// fresh game; message boxes answered by a script.
 
 #include <QCloseEvent>
 #include <QDir>
@@ -88,9 +88,9 @@ private slots:
         QVERIFY2(qtwarnings::take().isEmpty(), "Qt warned: see the QWARN lines above");
     }
 
-    // The list ignores letter case; a click previews the picture; moving folder keeps the
-    // file and its preview for OK. Mended: a click on the file already selected did
-    // nothing, so after a Cancel the preview could differ from what OK would build.
+    // The list ignores letter case; a click previews the picture; moving folder keeps it for
+    // OK. Mended: a click on the file already selected did nothing, so after a Cancel the
+    // preview could differ from what OK would build.
     void clickedFileIsPreviewedAndKeptForOk()
     {
         const QString sub = m_folder.path() + "/sub";
@@ -173,8 +173,8 @@ private slots:
         QVERIFY(m_script.asked.isEmpty() && !platform::programEnding());
     }
 
-    // Rules as rows top to bottom, '#' a cell that flips; fewer than two are refused. The
-    // cell size goes three arrow steps of 15 from 495; the next "Option" shows what is in force.
+    // Rules row by row, '#' a cell that flips; fewer than two are refused. The cell size goes
+    // three steps of 15 from 495; the next "Option" shows what is in force.
     void optionOkChecksTheRule_data()
     {
         QTest::addColumn<QString>("rule");
@@ -221,8 +221,8 @@ private slots:
                  platform::ColorValue(stored[4] == '#' ? 255 : 16777215));
     }
 
-    // Each Yes/No question, reached on a board by the commands of the row's name (menu items,
-    // the option dialog's OK, a cell not the puzzle's); questions on the way answered Yes.
+    // Each Yes/No question, reached by the commands of the row's name (menu items, the
+    // option dialog's OK, a wrong cell); questions on the way answered Yes.
     void yesNoQuestionsWaitForYesOrNo_data()
     {
         QTest::addColumn<QString>("question");
@@ -235,9 +235,8 @@ private slots:
         QTest::newRow("pazzl, cell") << "This puzzle failed!!\nTry again?";
     }
 
-    // Mended: Escape answered No, which on "This puzzle failed!!" gave the run up by
-    // accident. Escape and the close box now leave a Yes/No question open, and it shows
-    // no close box.
+    // Mended: Escape answered No, which on "This puzzle failed!!" gave the run up by accident.
+    // Escape and the close box now leave the question open, and it shows no close box.
     void yesNoQuestionsWaitForYesOrNo()
     {
         QFETCH(QString, question);
@@ -273,7 +272,6 @@ private slots:
             else
                 ui::form1().findChild<QAction *>(step)->trigger();
         }
-        // No close box shown; open after Escape, and after a close the window system sends.
         QCOMPARE(seen, QStringList({"no close box", "open", "open"}));
         QCOMPARE(int(engine::game().MsgAnswer), int(platform::MsgBoxAnswer::No));
     }

@@ -1,5 +1,5 @@
-// Whole games on the real windows, creations seeded from a fixed series (the seeds drawn
-// count the puzzles made), and pictures opened from outside the game.
+// Whole games on the real windows, creations seeded from a counted series, and pictures
+// opened from outside the game.
 
 #include <QApplication>
 #include <QHash>
@@ -116,9 +116,9 @@ private slots:
         QTest::newRow("10 x 10 from the command line, failure answered No: the puzzle given up")
             << 10 << true << No;
     }
-    // From the splash's hand-over: a picture chosen with F1 or named on the command line opens
-    // alike; F2 scrambles (a click, a drop or a picture from the command line meanwhile does
-    // nothing) and the recorded cells undo it; F3: level 1 solved in one move, level 2 failed.
+    // From the splash: a picture chosen with F1 or named on the command line opens alike; F2
+    // scrambles (a click, a drop or a picture opened meanwhile does nothing) and the recorded
+    // cells undo it; F3: level 1 solved in one move, level 2 failed.
     void wholeRunFromStartUp()
     {
         QFETCH(int, side);
@@ -135,8 +135,7 @@ private slots:
         ui::Form1 &main = ui::form1();
         const engine::GameState &g = engine::game();
         auto press = [&main](Qt::Key key) {
-            // A Wayland compositor gives a window the keyboard only when the player clicks
-            // it, never at the program's request: the test stands in for that click.
+            // Wayland gives a window the keyboard only on the player's click: stand in for it.
             if (QGuiApplication::platformName().startsWith(QStringLiteral("wayland"))) {
                 QApplication::setActiveWindow(&main);
             } else {
@@ -253,9 +252,9 @@ private slots:
         QVERIFY(m_opened.isEmpty() && !platform::programEnding());
     }
 
-    // A board that would take the window over the screen's edge brings it back just
-    // inside, frame and all; the puzzle strip of a 10 x 10 board of 990-twip cells makes
-    // it wider than the offscreen 800 x 800: it goes to the left edge. Dialogs likewise.
+    // A board that would take the window over the screen's edge brings it back inside,
+    // frame and all; wider than the screen (a 10 x 10 puzzle of 990-twip cells on the
+    // offscreen 800 x 800), to the left edge. Dialogs likewise.
     void mainWindowStaysOnTheScreen()
     {
         ui::Form1 &main = ui::form1();
@@ -275,9 +274,8 @@ private slots:
         QTRY_COMPARE(ui::form2().frameGeometry().bottomRight(), area.bottomRight());
     }
 
-    // A picture dropped on the window in puzzle mode, with the dialog's grid side at 4:
-    // a picture opens as "GameSetting", a click on the file and OK open it; anything
-    // else gets the dialog's message naming the file and changes nothing.
+    // A picture dropped in puzzle mode, grid side 4 in the dialog, opens as the dialog's
+    // OK would; anything else gets the dialog's message naming the file, and nothing changes.
     void droppedFile_data()
     {
         QTest::addColumn<QString>("name");
@@ -316,10 +314,9 @@ private slots:
                  !opens);
     }
 
-    // Mended: the game setting dialog's OK pressed during a creation rebuilt the board
-    // under it; the recorded clicks then named cells of the old, larger board and the
-    // next retry ended the program with a subscript error. OK now waits for an idle board,
-    // and looks disabled meanwhile.
+    // Mended: the setting dialog's OK during a creation rebuilt the board under it, and the
+    // next retry replayed cells of the old board: a subscript error ended the program. OK now
+    // waits for an idle board, and looks disabled meanwhile.
     void gameSettingOkDuringCreationKeepsTheBoard()
     {
         QVERIFY(buildBoard(m_picture, 6));
@@ -360,9 +357,8 @@ private slots:
     }
 
     // Pins a mended fault: ending the program while a creation lets events run used to go
-    // on into destroyed windows. At the fifth of the 300 steps of a 10 x 10 scramble the
-    // creation stops there, nothing after it activates the board, and the program exits
-    // with status 0.
+    // on into destroyed windows. Ended at the fifth of 300 steps, the creation stops there,
+    // the board stays inactive, and the program exits with status 0.
     void endingTheProgramDuringACreationExitsCleanly_data()
     {
         QTest::addColumn<QByteArray>("mode");
