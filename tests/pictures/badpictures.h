@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QList>
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include <functional>
@@ -37,13 +38,11 @@ inline QByteArray encoded(const char *format, int width = 64, int height = 48,
 // A JPEG whose frame header is patched to claim another size.
 inline QByteArray jpegClaiming(QByteArray jpeg, quint16 width, quint16 height)
 {
-    for (int i = 0; i + 9 < jpeg.size(); ++i) {
-        const auto marker = static_cast<unsigned char>(jpeg[i + 1]);
-        if (static_cast<unsigned char>(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
-            qToBigEndian<quint16>(height, jpeg.data() + i + 5);
-            qToBigEndian<quint16>(width, jpeg.data() + i + 7);
-            break;
-        }
+    static const QRegularExpression frame(QStringLiteral("\\xFF[\\xC0\\xC2]"));
+    const qsizetype at = QString::fromLatin1(jpeg).indexOf(frame);
+    if (at >= 0 && at + 9 <= jpeg.size()) {
+        qToBigEndian<quint16>(height, jpeg.data() + at + 5);
+        qToBigEndian<quint16>(width, jpeg.data() + at + 7);
     }
     return jpeg;
 }
@@ -67,11 +66,7 @@ inline QByteArray cutGif()
 // A one-pixel GIF whose logical screen and image descriptor claim another size.
 inline QByteArray gifClaiming(quint16 width, quint16 height)
 {
-    QByteArray gif = QByteArray::fromHex("474946383961"         // GIF89a
-                                         "01000100800000"       // screen 1 x 1, two colours
-                                         "000000ffffff"         // colour table
-                                         "2c000000000100010000" // image 1 x 1 at 0, 0
-                                         "02024401003b");       // pixel data, trailer
+    QByteArray gif = rawpictures::onePixelGif + '\x3b'; // and its trailer
     for (int at : {6, 24}) {
         qToLittleEndian<quint16>(width, gif.data() + at);
         qToLittleEndian<quint16>(height, gif.data() + at + 2);

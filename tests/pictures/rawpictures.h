@@ -26,6 +26,10 @@ inline QByteArray bmpHeaders(qint32 width, qint32 height, quint16 bits, quint32 
     return bmp + QByteArray::fromHex("ff808000").repeated(colours);
 }
 
+// A GIF of one black pixel: screen 1 x 1, two colours, the image; no trailer.
+inline const QByteArray onePixelGif =
+    QByteArray::fromHex("474946383961010001008000000000 00ffffff 2c000000000100010000 0202440100");
+
 inline bool firstColour(int x, int y, int width, int height)
 {
     return (x * 2 / width + y * 2 / height) % 2 == 0;

@@ -162,10 +162,8 @@ private slots:
     void refusalsNameTheRealReason_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("reason"); // a part of it; empty: the picture loads
-        // One black pixel: screen 1 x 1, two colours, the image, then what follows it.
-        const QByteArray gif = QByteArray::fromHex(
-            "474946383961010001008000000000 00ffffff 2c000000000100010000 0202440100");
+        QTest::addColumn<QString>("reason");              // a part of it; empty: the picture loads
+        const QByteArray &gif = rawpictures::onePixelGif; // and then what follows it
         QTest::newRow("GIF, trailer") << gif + '\x3b' << QString();
         QTest::newRow("GIF, stray bytes after the image") << gif + "\x12garbage" << QString();
         QTest::newRow("GIF, no trailer") << gif << QString();
