@@ -35,16 +35,16 @@ inline bool firstColour(int x, int y, int width, int height)
     return (x * 2 / width + y * 2 / height) % 2 == 0;
 }
 
-// The two colours a PNG of the given colour type shows: grey pictures black and a grey
-// two thirds up the scale of their depth, the others two colours.
+inline const std::array<QRgb, 2> bmpColours = {qRgb(200, 30, 90), qRgb(20, 160, 40)};
+
+// The two colours a PNG shows: grey ones black and a grey two thirds up the scale of their
+// depth (white at 1 bit), the others those of the BMPs.
 inline std::array<QRgb, 2> pngColours(int colourType, int depth)
 {
-    if (colourType == 0 || colourType == 4) {
-        const int top = (1 << qMin(depth, 8)) - 1;
-        const int grey = qMax(1, top * 2 / 3) * 255 / top;
+    const int grey = depth == 1 ? 255 : 170;
+    if (colourType == 0 || colourType == 4)
         return {qRgb(0, 0, 0), qRgb(grey, grey, grey)};
-    }
-    return {qRgb(200, 30, 90), qRgb(20, 160, 40)};
+    return bmpColours;
 }
 
 // colourType: 0 grey, 2 RGB, 3 palette, 4 grey and alpha, 6 RGBA; alpha is opaque.
@@ -102,8 +102,6 @@ inline QByteArray png(int width, int height, int colourType, int depth)
            (colourType == 3 ? chunk("PLTE", palette) : QByteArray()) +
            chunk("IDAT", qCompress(raw).mid(4)) + chunk("IEND", {});
 }
-
-inline const std::array<QRgb, 2> bmpColours = {qRgb(200, 30, 90), qRgb(20, 160, 40)};
 
 // A bitmap of 1, 4, 8 (palette), 16 (5-5-5), 24 or 32 bits a pixel, stored bottom up.
 inline QByteArray bmp(int width, int height, int bits)
