@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -39,14 +40,12 @@ bool isJapanese(const QString &text)
     return text.contains(japanese);
 }
 
-QStringList placeholders(const QString &text)
+QSet<QString> placeholders(const QString &text)
 {
     static const QRegularExpression marker(QStringLiteral("%(?:[1-9]|n)"));
-    QStringList found;
+    QSet<QString> found;
     for (const auto &match : marker.globalMatch(text))
-        found.append(match.captured());
-    found.sort();
-    found.removeDuplicates();
+        found.insert(match.captured());
     return found;
 }
 
