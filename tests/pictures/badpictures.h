@@ -1,15 +1,13 @@
 #pragma once
 
-// A corpus of hostile picture files, made at a path by the tests that need them: each
-// is of a kind a player may meet (an empty download, a cut-off copy, a file renamed to
-// the wrong extension, a pipe or a device where a file was expected) or of a kind an
-// attacker may craft (a header that claims an enormous picture, a sparse file of
-// gigabytes, a format the game does not read dressed up as one it does).
+// Hostile picture files, made at a path: what a player may meet (an empty download, a cut-off
+// copy, a wrong extension, a pipe or a device) or an attacker craft (a header claiming an
+// enormous picture, a sparse file of gigabytes, another format dressed up as one the game reads).
 
-#include <QDataStream>
 #include <QFile>
 #include <QImage>
 #include <QList>
+#include <QRegularExpression>
 #include <QtEndian>
 
 #include <functional>
@@ -17,6 +15,7 @@
 #include <unistd.h>
 
 #include "benchsupport.h"
+#include "rawpictures.h"
 #include "seedpictures.h"
 
 struct BadPicture
@@ -39,28 +38,13 @@ inline QByteArray encoded(const char *format, int width = 64, int height = 48,
 // A JPEG whose frame header is patched to claim another size.
 inline QByteArray jpegClaiming(QByteArray jpeg, quint16 width, quint16 height)
 {
-    for (int i = 0; i + 9 < jpeg.size(); ++i) {
-        const auto marker = static_cast<unsigned char>(jpeg[i + 1]);
-        if (static_cast<unsigned char>(jpeg[i]) == 0xFF && (marker == 0xC0 || marker == 0xC2)) {
-            qToBigEndian<quint16>(height, jpeg.data() + i + 5);
-            qToBigEndian<quint16>(width, jpeg.data() + i + 7);
-            break;
-        }
+    static const QRegularExpression frame(QStringLiteral("\\xFF[\\xC0\\xC2]"));
+    const qsizetype at = QString::fromLatin1(jpeg).indexOf(frame);
+    if (at >= 0 && at + 9 <= jpeg.size()) {
+        qToBigEndian<quint16>(height, jpeg.data() + at + 5);
+        qToBigEndian<quint16>(width, jpeg.data() + at + 7);
     }
     return jpeg;
-}
-
-// A bitmap's file and information headers; the pixels start right after the palette.
-inline QByteArray bmpHeaders(qint32 width, qint32 height, quint16 bits, quint32 compression,
-                             int colours)
-{
-    QByteArray bmp;
-    QDataStream out(&bmp, QIODevice::WriteOnly);
-    out.setByteOrder(QDataStream::LittleEndian);
-    out << quint8('B') << quint8('M') << quint32(0) << quint32(0) << quint32(54 + 4 * colours)
-        << quint32(40) << width << height << quint16(1) << bits << compression << quint32(0)
-        << quint32(0) << quint32(0) << quint32(colours) << quint32(0);
-    return bmp + QByteArray::fromHex("ff808000").repeated(colours);
 }
 
 // A progressive JPEG claiming another size, with enough coded data (zeros) for it.
@@ -82,11 +66,7 @@ inline QByteArray cutGif()
 // A one-pixel GIF whose logical screen and image descriptor claim another size.
 inline QByteArray gifClaiming(quint16 width, quint16 height)
 {
-    QByteArray gif = QByteArray::fromHex("474946383961"         // GIF89a
-                                         "01000100800000"       // screen 1 x 1, two colours
-                                         "000000ffffff"         // colour table
-                                         "2c000000000100010000" // image 1 x 1 at 0, 0
-                                         "02024401003b");       // pixel data, trailer
+    QByteArray gif = rawpictures::onePixelGif + '\x3b'; // and its trailer
     for (int at : {6, 24}) {
         qToLittleEndian<quint16>(width, gif.data() + at);
         qToLittleEndian<quint16>(height, gif.data() + at + 2);
@@ -153,9 +133,11 @@ inline QList<BadPicture> all()
         {"deeper.jpg", "a progressive JPEG of 12000 x 12000 with all its data", "大きすぎて",
          bytes(paddedProgressiveJpeg(12000, 12000, 300'000)), 256},
         {"runs.bmp", "a run-length BMP claiming 30000 x 6666", "大きすぎて",
-         bytes(bmpHeaders(30000, 6666, 8, 1, 256) + QByteArray::fromHex("0001")), 256},
+         bytes(rawpictures::bmpHeaders(30000, 6666, 8, 1, 256) + QByteArray::fromHex("0001")), 256},
         {"mono.bmp", "a cut-off 1-bit BMP claiming 14142 x 14142", "切れて",
-         bytes((bmpHeaders(14142, 14142, 1, 0, 2) + QByteArray(4096, '\x55')).left(4096)), 256},
+         bytes((rawpictures::bmpHeaders(14142, 14142, 1, 0, 2) + QByteArray(4096, '\x55'))
+                   .left(4096)),
+         256},
         {"scan.bmp", "a TIFF named .bmp", "形式",
          bytes(
              QByteArray::fromHex("49492a000a0000000000070000010300010000000100000001010300010000"

@@ -1,11 +1,7 @@
-// Every hostile picture of the corpus, tried at every place the game loads a picture:
-// the preview of the game setting dialog (the file listed, then swapped for the hostile
-// one before the click), the board build in both display methods, the preview
-// repainted by "GameSetting", and "backgland.gif" in the four windows that paint it.
-// Each must end in a message naming the file and the reason (or, for the background, the
-// built-in picture), never a hang or a crash, and leave the game as it was. A FIFO proves "no
-// hang" by the test finishing at all. The bombs' loads are measured in a child process
-// against the memory budget.
+// Every hostile picture, at every place the game loads one: the game setting dialog's preview,
+// the board in both display methods, "GameSetting"'s repaint and "backgland.gif". Each ends in
+// a message naming file and reason (or the built-in background), leaves the game as it was and
+// never hangs (the FIFO). The bombs' loads are measured in a child process.
 
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -24,8 +20,7 @@ using engine::game;
 
 namespace {
 
-// What a refused picture must leave as it was: the board, its cells' states, the window
-// and the picture in use.
+// What a refused picture must leave as it was.
 auto boardState()
 {
     const board::Board &board = ui::form1().board();
@@ -61,8 +56,7 @@ class CorpusTest : public QObject
         return make(at);
     }
 
-    // The player was warned with the file's name and the loader's reason. (An error
-    // report would have ended the program.)
+    // The player was warned with the file's name and the loader's reason.
     static bool warnedOf(const MessageScript &script, const QString &file, const QString &reason)
     {
         return std::any_of(script.asked.begin(), script.asked.end(), [&](const auto &request) {
@@ -102,8 +96,7 @@ private slots:
 
     void cleanupTestCase() { ui::destroyForms(); }
 
-    // The checks that refuse hostile files must still take every picture the game
-    // ships and every format and variant it reads, told by content: all are named .bmp.
+    // Every picture the game ships and every variant it reads still loads, told by content.
     void wholePicturesStillLoad_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -128,9 +121,8 @@ private slots:
         }
     }
 
-    // A good picture is listed and built into a 4 x 4 board; then the hostile file takes
-    // the place of one listed (the preview's click), of the one chosen (OK's build in
-    // either display method) or of the one in use ("GameSetting" repaints the preview).
+    // A good picture builds a 4 x 4 board; then the hostile file replaces the one listed
+    // (the preview's click), the one chosen (OK's build) or the one in use ("GameSetting").
     void everyPlaceRefusesTheFileAndKeepsTheGame_data()
     {
         addCorpusRows(false, {"preview", "whole picture", "per cell", "game setting"});
@@ -221,8 +213,7 @@ private slots:
     }
 };
 
-// Started again as "--case PATH WIDTH HEIGHT", the program measures one load and
-// reports its figures to the test that started it.
+// Started again as "--case PATH WIDTH HEIGHT", the program measures one load for the test.
 int main(int argc, char **argv)
 {
     if (argc == 5 && qstrcmp(argv[1], "--case") == 0) {

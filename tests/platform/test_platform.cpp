@@ -72,8 +72,8 @@ private slots:
         QTest::newRow("another exception") << giveUp << 0 << 0 << "decoder gave up";
     }
 
-    // Mended: an unexpected error ended the program without a word. It is now named in a
-    // box (which tests answer through the seam) while no other handler may run.
+    // Mended: an unexpected error ended the program without a word; now a box names it
+    // while no other handler may run.
     void errorsAreNamedThenTheProgramEnds()
     {
         QFETCH(Operation, operation);
@@ -131,10 +131,9 @@ private slots:
         QCOMPARE(seen, QStringList({"一行目\n二行目", "確認"}) + shown);
     }
 
-    // The drive list's places from a mount table as a desktop, a container and a laptop
-    // with a camera card and a USB stick show it: the home and Pictures folders by the
-    // desktop's names, volumes that hold files by label or folder, then the root folder;
-    // no kernel views, memory file systems, system folders or software images.
+    // A mount table of a desktop, a container and a laptop with a camera card and a USB stick:
+    // home and Pictures by the desktop's names, volumes that hold files by label or folder,
+    // then the root; no kernel views, memory file systems, system folders or software images.
     void placesAreThoseAPersonKnows()
     {
         const QList<MountedVolume> mounts = {
@@ -183,8 +182,7 @@ private slots:
         bar.show();
         QVERIFY(QTest::qWaitForWindowExposed(&bar));
         const QImage shown = bar.grab().toImage().convertToFormat(QImage::Format_RGB32);
-        // The bottom-most row that differs from the bar's own colour is the line; it
-        // may be a device pixel above the last.
+        // The line: the bottom-most row unlike the bar (maybe a device pixel above the last).
         const QRgb window = shown.pixel(shown.width() - 5, shown.height() / 2);
         int row = shown.height() - 1;
         while (row > 0 && shown.pixel(shown.width() - 5, row) == window)
@@ -195,8 +193,7 @@ private slots:
             QVERIFY2(shown.pixel(x, row) == line, qPrintable(QStringLiteral("gap at %1").arg(x)));
     }
 
-    // Each place's icon has a picture made for a screen of two device pixels a pixel, not
-    // one of 16 pixels blurred to twice its size.
+    // Each place's icon has a picture made for two device pixels a pixel, not a blurred one.
     void placeIconsAreSharpAtTwice()
     {
         DriveListBox drives;
@@ -257,7 +254,7 @@ private slots:
         QCOMPARE(placedInside(frame, QRect(0, 40, 1366, 728)), placed);
     }
 
-    // Max may lie below Min: 0 at the top, -4500 at the bottom. A range that shrinks past
+    // Max may lie below Min (0 at the top, -4500 at the bottom); a range that shrinks past
     // the value takes it along, still at the bottom, and says so.
     void scrollBarWithMaxBelowMinPutsMaxAtTheBottom()
     {

@@ -6,47 +6,31 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
 namespace {
 
-// Written by CMake: the lupdate program, its options, the .ts files and the sources,
-// each after a line naming the part.
-struct Project
+// Written by CMake: the lupdate program, its options, the .ts files and the sources, each
+// part after a line naming it ("[lupdate]", "[options]", "[catalogues]", "[sources]").
+QMap<QString, QStringList> readProject()
 {
-    QString lupdate;
-    QStringList options;
-    QStringList catalogues;
-    QStringList sources;
-};
-
-Project readProject()
-{
-    Project project;
+    QMap<QString, QStringList> parts;
     QFile file(QStringLiteral(TOVIK2_TEXTS_PROJECT));
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return project;
-    QStringList *part = nullptr;
-    QStringList lupdate;
-    const QString text = QString::fromUtf8(file.readAll());
-    for (const QString &line : text.split(u'\n', Qt::SkipEmptyParts)) {
-        if (line == u"[lupdate]")
-            part = &lupdate;
-        else if (line == u"[options]")
-            part = &project.options;
-        else if (line == u"[catalogues]")
-            part = &project.catalogues;
-        else if (line == u"[sources]")
-            part = &project.sources;
-        else if (part)
-            part->append(line);
+        return parts;
+    QString part;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(u'['))
+            part = line;
+        else
+            parts[part].append(line);
     }
-    project.lupdate = lupdate.value(0);
     // Texts that are gone must stay visible here, marked vanished.
-    project.options.removeAll(QStringLiteral("-no-obsolete"));
-    return project;
+    parts[QStringLiteral("[options]")].removeAll(QStringLiteral("-no-obsolete"));
+    return parts;
 }
 
 bool isJapanese(const QString &text)
@@ -56,88 +40,54 @@ bool isJapanese(const QString &text)
     return text.contains(japanese);
 }
 
-QStringList placeholders(const QString &text)
+QSet<QString> placeholders(const QString &text)
 {
     static const QRegularExpression marker(QStringLiteral("%(?:[1-9]|n)"));
-    QStringList found;
+    QSet<QString> found;
     for (const auto &match : marker.globalMatch(text))
-        found.append(match.captured());
-    found.sort();
-    found.removeDuplicates();
+        found.insert(match.captured());
     return found;
 }
 
-struct Entry
+// What is wrong with a message of a catalogue, read from its start; empty when nothing is.
+QString whatIsWrong(QXmlStreamReader &xml, bool japanese)
 {
-    QString context;
-    QString source;
-    QString type;      // the translation's type attribute: "", unfinished, vanished, ...
+    const bool numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
+    const auto text = [&] { return xml.readElementText(QXmlStreamReader::IncludeChildElements); };
+    QString source, type;
     QStringList forms; // the translation, or its plural forms
-    bool numerus = false;
-};
-
-QList<Entry> readCatalogue(const QString &path, QString *language)
-{
-    QList<Entry> entries;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return entries;
-    QXmlStreamReader xml(&file);
-    QString context;
-    Entry entry;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isEndElement() && xml.name() == u"message")
-            entries.append(entry);
-        if (!xml.isStartElement())
-            continue;
-        const auto name = xml.name();
-        if (name == u"TS") {
-            *language = xml.attributes().value(QLatin1String("language")).toString();
-        } else if (name == u"name") {
-            context = xml.readElementText();
-        } else if (name == u"message") {
-            entry = Entry{
-                context, {}, {}, {}, xml.attributes().value(QLatin1String("numerus")) == u"yes"};
-        } else if (name == u"source") {
-            entry.source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
-        } else if (name == u"translation") {
-            entry.type = xml.attributes().value(QLatin1String("type")).toString();
-            if (!entry.numerus)
-                entry.forms.append(xml.readElementText(QXmlStreamReader::IncludeChildElements));
-        } else if (name == u"numerusform") {
-            entry.forms.append(xml.readElementText(QXmlStreamReader::IncludeChildElements));
+    while (xml.readNextStartElement()) {
+        if (xml.name() == u"source") {
+            source = text();
+        } else if (xml.name() == u"translation") {
+            type = xml.attributes().value(QLatin1String("type")).toString();
+            if (!numerus)
+                forms.append(text());
+            while (numerus && xml.readNextStartElement())
+                forms.append(text()); // <numerusform>
+        } else {
+            xml.skipCurrentElement();
         }
     }
-    return entries;
-}
-
-// What is wrong with one entry of a catalogue in `language`; empty when nothing is.
-QString fault(const Entry &entry, const QString &language)
-{
-    const bool japanese = language == u"ja";
-    if (entry.type == u"vanished" || entry.type == u"obsolete")
-        return QStringLiteral("translated, but no longer in the code");
-    if (entry.type == u"unfinished") {
-        if (isJapanese(entry.source) == japanese)
-            return QString(); // the source already speaks the catalogue's language
-        return QStringLiteral("no finished translation");
-    }
-    if (entry.forms.isEmpty())
-        return QStringLiteral("no translation");
-    for (const QString &form : entry.forms) {
-        if (form.isEmpty())
-            return QStringLiteral("an empty translation");
+    const auto fault = [&](const QString &what) {
+        return '"' + source + QStringLiteral("\": ") + what;
+    };
+    if (type == u"vanished" || type == u"obsolete")
+        return fault(QStringLiteral("translated, but no longer in the code"));
+    if (type == u"unfinished") // fine when the source already speaks the catalogue's language
+        return isJapanese(source) == japanese ? QString()
+                                              : fault(QStringLiteral("no finished translation"));
+    if (forms.isEmpty() || forms.contains(QString()))
+        return fault(QStringLiteral("no translation, or an empty one"));
+    for (const QString &form : forms) {
         // A Japanese translation may keep an English text exactly, as the original does.
-        if (!japanese && isJapanese(form))
-            return QStringLiteral("Japanese in the English translation: ") + form;
-        if (japanese && !isJapanese(form) && form != entry.source)
-            return QStringLiteral("not Japanese: ") + form;
-        if (placeholders(form) != placeholders(entry.source))
-            return QStringLiteral("placeholders differ from the source's: ") + form;
+        if (isJapanese(form) != japanese && !(japanese && form == source))
+            return fault(QStringLiteral("not in the catalogue's language: ") + form);
+        if (placeholders(form) != placeholders(source))
+            return fault(QStringLiteral("placeholders differ from the source's: ") + form);
     }
-    if (entry.numerus && !japanese && entry.forms.size() != 2)
-        return QStringLiteral("English needs a singular and a plural form");
+    if (numerus && !japanese && forms.size() != 2)
+        return fault(QStringLiteral("English needs a singular and a plural form"));
     return QString();
 }
 
@@ -151,37 +101,54 @@ private slots:
     void catalogueCoversTheCode_data()
     {
         QTest::addColumn<QString>("catalogue");
-        for (const QString &path : readProject().catalogues)
+        for (const QString &path : readProject().value(QStringLiteral("[catalogues]")))
             QTest::newRow(qPrintable(path.section(u'/', -1))) << path;
     }
 
     void catalogueCoversTheCode()
     {
         QFETCH(QString, catalogue);
-        const Project project = readProject();
-        QVERIFY2(!project.lupdate.isEmpty() && !project.sources.isEmpty(), TOVIK2_TEXTS_PROJECT);
+        const QMap<QString, QStringList> project = readProject();
+        const QString lupdate = project.value(QStringLiteral("[lupdate]")).value(0);
+        const QStringList sources = project.value(QStringLiteral("[sources]"));
+        QVERIFY2(!lupdate.isEmpty() && !sources.isEmpty(), TOVIK2_TEXTS_PROJECT);
         QTemporaryDir folder;
         const QString copy = folder.filePath(catalogue.section(u'/', -1));
         QVERIFY(QFile::copy(catalogue, copy));
 
-        QProcess lupdate;
-        lupdate.setProcessChannelMode(QProcess::MergedChannels);
-        lupdate.start(project.lupdate,
-                      project.options + project.sources + QStringList{QStringLiteral("-ts"), copy});
-        QVERIFY(lupdate.waitForFinished(120'000));
-        QVERIFY2(lupdate.exitCode() == 0, lupdate.readAll().constData());
+        QProcess run;
+        run.setProcessChannelMode(QProcess::MergedChannels);
+        run.start(lupdate, project.value(QStringLiteral("[options]")) + sources +
+                               QStringList{QStringLiteral("-ts"), copy});
+        QVERIFY(run.waitForFinished(120'000));
+        QVERIFY2(run.exitCode() == 0, run.readAll().constData());
 
-        QString language;
-        const QList<Entry> entries = readCatalogue(copy, &language);
-        QVERIFY2(!entries.isEmpty(), qPrintable(copy));
-        QVERIFY2(!language.isEmpty(), "the catalogue names its language");
+        QFile file(copy);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&file);
+        QString language, context;
         QStringList faults;
-        for (const Entry &entry : entries) {
-            const QString wrong = fault(entry, language);
-            if (!wrong.isEmpty())
-                faults.append(entry.context + QStringLiteral(" \"") + entry.source +
-                              QStringLiteral("\": ") + wrong);
+        int messages = 0;
+        while (xml.readNextStartElement()) { // <TS>, then each <context>
+            if (xml.name() == u"TS") {
+                language = xml.attributes().value(QLatin1String("language")).toString();
+            } else if (xml.name() != u"context") {
+                xml.skipCurrentElement();
+            } else {
+                while (xml.readNextStartElement()) {
+                    if (xml.name() == u"name") {
+                        context = xml.readElementText();
+                        continue;
+                    }
+                    ++messages;
+                    const QString wrong = whatIsWrong(xml, language == u"ja");
+                    if (!wrong.isEmpty())
+                        faults.append(context + u' ' + wrong);
+                }
+            }
         }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QVERIFY2(messages > 0 && !language.isEmpty(), qPrintable(copy));
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(u'\n')));
     }
 };
