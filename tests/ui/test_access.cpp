@@ -58,9 +58,8 @@ Qt::Key keyNamed(const QString &name)
     return QKeySequence::fromString(name, QKeySequence::PortableText)[0].key();
 }
 
-// The events as the desktop's accessibility bridge receives them, read when sent:
-// "checked <cell name> on|off", "say <notification>", "name <name>", "focus <name>", or
-// the event's type and the name.
+// Events as the desktop's bridge gets them: "checked <cell> on|off", "say <notification>",
+// "name <name>", "focus <name>", else "<event type> <name>".
 QStringList recorded;
 
 void record(QAccessibleEvent *event)
@@ -122,9 +121,8 @@ private slots:
         QVERIFY2(qtwarnings::take().isEmpty(), "Qt warned: see the QWARN lines above");
     }
 
-    // Keys on the board as letters (L R U D arrows, S Space, E Return), M a mouse click on
-    // the bottom-right cell, N a new game, B a new board. Only the cursor's cell shows a
-    // frame in the highlight colour; Space and Return reach the game by cellClicked.
+    // Keys (L R U D arrows, S Space, E Return; M clicks the last cell, N new game, B new
+    // board): only the cursor's cell shows a frame, and Space and Return click it.
     void cursorFollowsTheKeys_data()
     {
         QTest::addColumn<QString>("keys");
@@ -221,8 +219,7 @@ private slots:
         QCOMPARE((QList<int>{int(oks.count()), int(cancels.count())}), okCancel);
     }
 
-    // Tab visits the flip-rule boxes in index order, then OK and Cancel; Space toggles the
-    // focused box, which shows a frame; each box is a check box, checked while red.
+    // Tab walks the rule boxes, OK and Cancel; Space toggles the framed box, checked while red.
     void ruleBoxesTakeTabAndSpace()
     {
         ui::form1().Option_Click();
@@ -281,9 +278,8 @@ private slots:
         QVERIFY(about.VScroll1->value() > -4500);
     }
 
-    // F5 puts the highlighted (orange) cursor on a cell of a shortest solution and Space
-    // flips it and ends the highlight: F5 and Space alone solve a normal game in the fewest
-    // clicks. With no game, and in puzzle mode (it would defeat the limit), F5 does nothing.
+    // F5 and Space alone solve a normal game in the fewest clicks, the hint framed in orange
+    // until Space; with no game, and in puzzle mode (it would defeat the limit), F5 is idle.
     void hintAndSpaceAloneSolveANormalGame()
     {
         QWidget *board = ui::form1().client();
@@ -291,8 +287,7 @@ private slots:
         ui::form2().SelectedPath = m_picture;
         ui::form2().Image1_Click(); // OK: a 5 x 5 board, and the game's commands enabled
         QTest::keyClick(board, Qt::Key_F2);
-        // Offscreen, the activation stays with the hidden progress window; a desktop gives
-        // it back to the main window.
+        // Offscreen, the activation stays with the hidden progress window.
         QApplication::setActiveWindow(&ui::form1());
         QVERIFY(ui::form1().hint->isEnabled());
         const auto fewest = engine::ShortestSolution()->size();
@@ -317,9 +312,8 @@ private slots:
         QVERIFY(!cursor().isShown());
     }
 
-    // F10, as Alt, puts the keyboard in the menu bar on File without opening it (the
-    // screen reader test walks the bar); Down opens a menu, the arrows go on from there,
-    // and Escape gives the keyboard back to the board.
+    // F10 puts the keyboard on File, no menu open; from an opened menu the arrows go on, and
+    // Escape gives the keyboard back to the board. (The screen reader test walks the bar.)
     void f10WalksTheMenuBar()
     {
         QMenuBar *bar = ui::form1().menuBar();
@@ -339,9 +333,8 @@ private slots:
         QVERIFY(ui::form1().client()->hasFocus());
     }
 
-    // Over every window with a game running: each control a player can reach has a name,
-    // none an internal name, and what the game draws itself has its role; the splash and
-    // the progress window were announced.
+    // With a game running, every control has a name, none internal, and its role; the splash
+    // and the progress window were announced.
     void everyControlHasANameThatIsNoInternalName()
     {
         startNormalGame();
@@ -381,11 +374,9 @@ private slots:
             QVERIFY2(spoken.contains(QString::fromUtf8(expected)), expected);
     }
 
-    // What a screen reader is told over a game played from the keyboard on a 3 x 3 board:
-    // after the `setup` keys, the events of `keys` (key names, W the cell that solves the
-    // level) must hold `told` in that order, with {reversed} {cursor} {place} {row}
-    // {column} read from the game afterwards; turned cells are told their new state only,
-    // and there are at most `most` events.
+    // After `setup`, the events of `keys` (W: the cell that solves the level) on a 3 x 3 board
+    // hold `told` in order, {placeholders} read from the game afterwards, at most `most` of
+    // them; a turned cell is told its new state only.
     void screenReaderFollowsTheGame_data()
     {
         QTest::addColumn<QString>("setup");
@@ -417,8 +408,7 @@ private slots:
         QFETCH(QString, keys);
         QFETCH(int, most);
         QFETCH(QStringList, told);
-        // Qt tells assistive technology nothing until one listens: switch the platform's
-        // bridge on as a screen reader would, and take the events from it.
+        // Qt sends nothing until a screen reader listens: switch the bridge on as one would.
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         QVERIFY(QAccessible::isActive());
         QAccessible::installUpdateHandler(record);
@@ -483,8 +473,7 @@ private slots:
         }
     }
 
-    // Only what the player can use is offered: the splash leaves the tree once the main
-    // window is up, the progress window once the game is made; a cell, a check box, can
+    // The splash and the progress window leave the tree when hidden; a cell, a check box, can
     // be pressed only while a game runs.
     void treeHoldsOnlyWhatThePlayerCanUse()
     {
@@ -510,9 +499,8 @@ private slots:
             QAccessibleActionInterface::pressAction()));
     }
 
-    // In the game setting dialog the drive list is named as the places it lists, the folder
-    // names come without the indentation the list draws, and each key on the grid size
-    // tells the grid it makes; Up makes it smaller.
+    // The drive list is named Places, folder names come without indentation, and a key on
+    // the grid size tells the grid it makes (Up: smaller).
     void gameSettingDialogSpeaksWhatItShows()
     {
         ui::Form2 &dialog = ui::form2();
