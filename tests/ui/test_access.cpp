@@ -322,11 +322,31 @@ private slots:
         QVERIFY(ui::form1().client()->hasFocus());
     }
 
-    // With a game running, every control has a name, none internal, and its role; the splash
-    // and the progress window were announced.
-    void everyControlHasANameThatIsNoInternalName()
+    // The splash and the progress window are announced and leave the tree when hidden; a
+    // cell, a check box, can be pressed only while a game runs; then every control has a
+    // name, none internal, and its role.
+    void treeOffersWhatThePlayerCanUseByName()
     {
-        startNormalGame();
+        const auto windowsInTree = [] {
+            QAccessibleInterface *application = heard(qApp);
+            QObjectList shown;
+            for (int i = 0; i < application->childCount(); ++i)
+                shown << application->child(i)->object();
+            return shown;
+        };
+        QVERIFY(!windowsInTree().contains(&ui::form4()));
+        QVERIFY(buildBoard(m_picture, 3));
+        QAccessibleInterface *cell = heard(ui::form1().board().Picture1(4));
+        QCOMPARE(cell->role(), QAccessible::CheckBox);
+        QVERIFY(!cell->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+        MessageScript script;
+        engine::play_Click();
+        QVERIFY(windowsInTree().contains(&ui::form5()));
+        QTRY_VERIFY(!windowsInTree().contains(&ui::form5()));
+        QVERIFY(windowsInTree().contains(&ui::form1()));
+        QVERIFY(cell->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
         QVERIFY(told(&ui::form4(), QAccessible::Alert) && told(&ui::form5(), QAccessible::Alert));
         QSet<QString> internal;
         QStringList spoken;
@@ -460,32 +480,6 @@ private slots:
             const QString wrong = "checked " + name + (g.CellState(index + 1) ? " off" : " on");
             QVERIFY2(!events.contains(wrong), qPrintable(wrong));
         }
-    }
-
-    // The splash and the progress window leave the tree when hidden; a cell, a check box, can
-    // be pressed only while a game runs.
-    void treeHoldsOnlyWhatThePlayerCanUse()
-    {
-        const auto windowsInTree = [] {
-            QAccessibleInterface *application = heard(qApp);
-            QObjectList shown;
-            for (int i = 0; i < application->childCount(); ++i)
-                shown << application->child(i)->object();
-            return shown;
-        };
-        QVERIFY(!windowsInTree().contains(&ui::form4()));
-        QVERIFY(buildBoard(m_picture, 3));
-        QAccessibleInterface *cell = heard(ui::form1().board().Picture1(4));
-        QCOMPARE(cell->role(), QAccessible::CheckBox);
-        QVERIFY(!cell->actionInterface()->actionNames().contains(
-            QAccessibleActionInterface::pressAction()));
-        MessageScript script;
-        engine::play_Click();
-        QVERIFY(windowsInTree().contains(&ui::form5()));
-        QTRY_VERIFY(!windowsInTree().contains(&ui::form5()));
-        QVERIFY(windowsInTree().contains(&ui::form1()));
-        QVERIFY(cell->actionInterface()->actionNames().contains(
-            QAccessibleActionInterface::pressAction()));
     }
 
     // The drive list is named Places, folder names come without indentation, and a key on
