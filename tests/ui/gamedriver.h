@@ -21,8 +21,7 @@
 
 namespace gamedriver {
 
-// A program just started: no windows, the state before start-up, the splash up.
-// Qt's warnings are recorded from here on: a test's cleanup checks there were none.
+// A program just started, the splash up; Qt's warnings recorded for the test's cleanup.
 inline void startFreshGame()
 {
     qtwarnings::install();
@@ -31,8 +30,7 @@ inline void startFreshGame()
     engine::resetGame();
     platform::resetProgramEnding();
     engine::Main();
-    // The creation animation runs at once: the tests need not watch it.
-    engine::setAnimationLength({0, 0});
+    engine::setAnimationLength({0, 0}); // the tests need not watch the creation animation
 }
 
 inline bool openMainWindow()
@@ -73,9 +71,8 @@ template <typename T> QList<int> entries(const platform::BoundedArray<T> &array)
     return list;
 }
 
-// Clicks the recorded cells, last first (flips commute), while `goOn` holds: right after
-// a creation this solves the puzzle. A cell the board no longer has is skipped. How
-// many cells were clicked.
+// Clicks the recorded cells, last first, while `goOn` holds (right after a creation this
+// solves the puzzle), skipping cells the board no longer has; how many it clicked.
 inline int undoRecordedClicks(const std::function<bool()> &goOn)
 {
     const QList<int> clicks = entries(engine::game().MoveHistory);

@@ -1,8 +1,7 @@
 #pragma once
 
-// Answers the game's message boxes in tests: each box takes the next scripted answer
-// and is recorded, so a test can check what the player was asked. A box with no
-// answer left is recorded and answered with `unscripted` (OK unless set).
+// Records the game's message boxes and answers each with the next scripted answer, or
+// with `unscripted` (OK unless set) when none is left.
 
 #include "messagebox.h"
 
