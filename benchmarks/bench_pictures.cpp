@@ -84,7 +84,7 @@ void measurePhotographs(const QDir &dir)
 {
     std::printf("LoadPicture at the board's largest size (%d x %d); peak: growth of the peak\n"
                 "resident memory during the load; budget %lld MB.\n\n",
-                BoardSize.width(), BoardSize.height(), platform::PictureLoadBudgetBytes >> 20);
+                BoardSize.width(), BoardSize.height(), pictures::PictureLoadBudgetBytes >> 20);
     struct Photograph
     {
         const char *label;

@@ -66,13 +66,13 @@ Figures measurePictureLoad(const QString &path, const QSize &size)
     for (seeds::SeedPicture &seed : seeds::seedPictures()) {
         QBuffer file(&seed.bytes);
         file.open(QIODevice::ReadOnly);
-        platform::DecodePicture(file, size);
+        pictures::DecodePicture(file, size);
     }
     const long residentBefore = residentKb();
     const bool peakReset = resetPeak();
-    platform::LoadedPicture picture;
+    pictures::LoadedPicture picture;
     Figures figures;
-    figures[QStringLiteral("ms")] = timeMs([&] { picture = platform::LoadPicture(path, size); });
+    figures[QStringLiteral("ms")] = timeMs([&] { picture = pictures::LoadPicture(path, size); });
     figures[QStringLiteral("peak_mb")] = double(peakResidentKb() - residentBefore) / 1024.0;
     figures[QStringLiteral("peak_reset")] = peakReset ? 1 : 0;
     figures[QStringLiteral("loaded")] = picture.ok() ? 1 : 0;

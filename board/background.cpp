@@ -36,7 +36,7 @@ public:
         if (m_decoded && (covered || m_whole))
             return m_picture.image;
         m_largestArea = m_largestArea.expandedTo(paintedSize);
-        m_picture = platform::LoadPicture(path, m_largestArea, platform::Scaling::ShrinkOnly);
+        m_picture = pictures::LoadPicture(path, m_largestArea, pictures::Scaling::ShrinkOnly);
         m_decoded = true;
         m_whole = !m_picture.ok() || m_picture.image.size() == m_picture.originalSize;
         return m_picture.image;
@@ -58,7 +58,7 @@ private:
     QString m_path;
     qint64 m_bytes = -1;
     QDateTime m_modified;
-    platform::LoadedPicture m_picture;
+    pictures::LoadedPicture m_picture;
     QSize m_largestArea{0, 0};
     bool m_decoded = false;
     bool m_whole = false; // at its own size (or failed): no larger area needs a new decode

@@ -72,7 +72,7 @@ double cellSizeTwips()
 
 QString loadFailurePrompt(const QString &path, const QString &reason)
 {
-    return platform::refusalPrompt(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()),
+    return pictures::refusalPrompt(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()),
                                    reason);
 }
 
@@ -167,7 +167,7 @@ bool Board::BuildBoard()
     grid.pitch = QSize(platform::toPixels(m_template.width), platform::toPixels(m_template.height));
     const qreal ratio = m_host.cellParent()->devicePixelRatioF();
     const QString path = QString::fromStdString(g.ImagePath);
-    platform::LoadedPicture picture = platform::LoadPicture(path, grid.deviceSize(ratio));
+    pictures::LoadedPicture picture = pictures::LoadPicture(path, grid.deviceSize(ratio));
     if (!picture.ok()) {
         g.MsgAnswer = platform::MsgBox(loadFailurePrompt(path, picture.reason),
                                        platform::MsgBoxStyle::Exclamation, loadErrorTitle);

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QBuffer file(&bytes);
     file.open(QIODevice::ReadOnly);
     for (const QSize &target : {QSize(), QSize(660, 660)}) {
-        const platform::LoadedPicture picture = platform::DecodePicture(file, target);
+        const pictures::LoadedPicture picture = pictures::DecodePicture(file, target);
         if (picture.ok() == picture.reason.isEmpty())
             continue;
         __builtin_trap(); // a picture and a reason, or neither: the loader contradicts itself

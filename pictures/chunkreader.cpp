@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-namespace platform {
+namespace pictures {
 
 ChunkReader::ChunkReader(QIODevice &device) : m_device(device), m_size(device.size()) {}
 
@@ -71,4 +71,4 @@ qint64 ChunkReader::find(qint64 from, uchar value)
     return -1;
 }
 
-} // namespace platform
+} // namespace pictures

@@ -8,7 +8,7 @@
 
 class QIODevice;
 
-namespace platform {
+namespace pictures {
 
 class ChunkReader
 {
@@ -40,4 +40,4 @@ private:
     QByteArray m_window;
 };
 
-} // namespace platform
+} // namespace pictures

@@ -7,7 +7,7 @@
 
 #include "pictureformats.h"
 
-namespace platform::formats {
+namespace pictures::formats {
 namespace {
 
 constexpr int Trailer = 0x3B;
@@ -84,4 +84,4 @@ PictureHeader readGif(ChunkReader &file)
     return header;
 }
 
-} // namespace platform::formats
+} // namespace pictures::formats

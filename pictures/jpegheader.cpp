@@ -13,7 +13,7 @@
 
 #include "pictureformats.h"
 
-namespace platform::formats {
+namespace pictures::formats {
 namespace {
 
 using Flaw = PictureHeader::Flaw;
@@ -189,4 +189,4 @@ PictureHeader readJpeg(ChunkReader &file)
     return header;
 }
 
-} // namespace platform::formats
+} // namespace pictures::formats

@@ -11,7 +11,7 @@
 #include "pictureheader.h"
 #include "picturerefusal.h"
 
-namespace platform {
+namespace pictures {
 namespace {
 
 // The refusal names the size, megabytes or bit count where its words have room for them.
@@ -142,4 +142,4 @@ LoadedPicture DecodePicture(QIODevice &device, const QSize &size, Scaling scalin
     return LoadedPicture{image, QString(), shownSize};
 }
 
-} // namespace platform
+} // namespace pictures

@@ -11,7 +11,7 @@
 
 class QIODevice;
 
-namespace platform {
+namespace pictures {
 
 struct LoadedPicture
 {
@@ -41,4 +41,4 @@ constexpr int MaxPictureSide = 30000;
 constexpr qint64 MaxPicturePixels = 200'000'000;
 constexpr qint64 MaxPictureFileBytes = qint64(256) << 20;
 
-} // namespace platform
+} // namespace pictures

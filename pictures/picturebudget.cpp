@@ -2,7 +2,7 @@
 
 #include <QtMath>
 
-namespace platform {
+namespace pictures {
 namespace {
 
 qint64 pixels(const QSize &size)
@@ -43,4 +43,4 @@ DecodePlan planDecode(const PictureHeader &header, const QSize &target)
     return plan;
 }
 
-} // namespace platform
+} // namespace pictures

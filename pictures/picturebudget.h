@@ -7,7 +7,7 @@
 
 #include "pictureheader.h"
 
-namespace platform {
+namespace pictures {
 
 // The most a load may raise the program's peak memory by.
 constexpr qint64 PictureLoadBudgetBytes = qint64(256) << 20;
@@ -27,4 +27,4 @@ struct DecodePlan
 // that still covers the target, every other format at full size and then scaled.
 DecodePlan planDecode(const PictureHeader &header, const QSize &target);
 
-} // namespace platform
+} // namespace pictures

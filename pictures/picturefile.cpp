@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace platform {
+namespace pictures {
 
 namespace {
 
@@ -67,4 +67,4 @@ std::optional<Refusal> openPictureFile(const QString &path, QFile &file)
     return std::nullopt;
 }
 
-} // namespace platform
+} // namespace pictures

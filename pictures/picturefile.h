@@ -12,10 +12,10 @@
 
 class QFile;
 
-namespace platform {
+namespace pictures {
 
 // Opens path for reading into file, which must not be open yet. Built-in pictures
 // (":/...") open as they are. Returns why the file cannot be read, or nothing.
 std::optional<Refusal> openPictureFile(const QString &path, QFile &file);
 
-} // namespace platform
+} // namespace pictures

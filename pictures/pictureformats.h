@@ -6,7 +6,7 @@
 #include "chunkreader.h"
 #include "pictureheader.h"
 
-namespace platform::formats {
+namespace pictures::formats {
 
 PictureHeader readBmp(ChunkReader &file);
 PictureHeader readIco(ChunkReader &file);
@@ -20,4 +20,4 @@ inline qint64 paddedRowBytes(qint64 width, int bitsPerPixel)
     return (width * bitsPerPixel + 31) / 32 * 4;
 }
 
-} // namespace platform::formats
+} // namespace pictures::formats

@@ -9,7 +9,7 @@
 
 #include "pictureformats.h"
 
-namespace platform {
+namespace pictures {
 
 using Flaw = PictureHeader::Flaw;
 
@@ -201,4 +201,4 @@ PictureHeader readPictureHeader(QIODevice &device)
     return {};
 }
 
-} // namespace platform
+} // namespace pictures

@@ -11,7 +11,7 @@
 
 class QIODevice;
 
-namespace platform {
+namespace pictures {
 
 // The formats the game decodes; every other content is Unknown, whatever its name.
 enum class PictureFormat { Unknown, Bmp, Ico, Gif, Jpeg, Png };
@@ -45,4 +45,4 @@ struct PictureHeader
 // device's position is left anywhere.
 PictureHeader readPictureHeader(QIODevice &device);
 
-} // namespace platform
+} // namespace pictures

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-namespace platform {
+namespace pictures {
 namespace {
 
 QString translated(const char *text)
@@ -92,4 +92,4 @@ QString refusalPrompt(const QString &path, const QString &reason)
     return prompt;
 }
 
-} // namespace platform
+} // namespace pictures

@@ -7,7 +7,7 @@
 #include <QSize>
 #include <QString>
 
-namespace platform {
+namespace pictures {
 
 enum class Refusal {
     NotFound,         // no such file
@@ -52,4 +52,4 @@ inline QString refusalText(Refusal reason, const QSize &size, qint64 megabytes =
 // and, when there is one, the reason, on lines of their own.
 QString refusalPrompt(const QString &path, const QString &reason);
 
-} // namespace platform
+} // namespace pictures

@@ -272,7 +272,7 @@ void Form2::File1_Click()
 
 void Form2::reportUnreadable(const QString &path, const QString &reason)
 {
-    platform::MsgBox(platform::refusalPrompt(QDir::toNativeSeparators(path), reason),
+    platform::MsgBox(pictures::refusalPrompt(QDir::toNativeSeparators(path), reason),
                      platform::MsgBoxStyle::Exclamation,
                      platform::gameText(engine::text::LoadErrorTitle));
 }
@@ -287,9 +287,9 @@ bool Form2::acceptsPicture(const QString &path)
     QString reason;
     if (file.exists() && !(file.isFile() && folder.isReadable() && folder.isExecutable() &&
                            QDir::match(PicturePattern.split(u';'), file.fileName())))
-        reason = platform::refusalText(
-            platform::Refusal::NotPictureName,
-            platform::RefusalDetails{QSize(), 0,
+        reason = pictures::refusalText(
+            pictures::Refusal::NotPictureName,
+            pictures::RefusalDetails{QSize(), 0,
                                      QString(PicturePattern).remove(u'*').replace(u';', u' ')});
     else
         reason = previewPicture(path).reason;
@@ -318,18 +318,18 @@ bool Form2::showPreview(const QString &path)
 
 // Decoded straight to the preview's size in device pixels, so a large photograph is
 // never held whole and the preview shows all the detail the screen can.
-platform::LoadedPicture Form2::previewPicture(const QString &path) const
+pictures::LoadedPicture Form2::previewPicture(const QString &path) const
 {
-    platform::LoadedPicture picture = platform::LoadPicture(path, Picture1->image().size());
+    pictures::LoadedPicture picture = pictures::LoadPicture(path, Picture1->image().size());
     if (!picture.ok() && picture.reason.isEmpty())
-        picture.reason = platform::refusalText(platform::Refusal::Unreadable);
+        picture.reason = pictures::refusalText(pictures::Refusal::Unreadable);
     return picture;
 }
 
 // The preview is not cleared first: a transparent picture lets the previous one show.
 QString Form2::paintPreview(const QString &path)
 {
-    const platform::LoadedPicture picture = previewPicture(path);
+    const pictures::LoadedPicture picture = previewPicture(path);
     if (picture.ok())
         Picture1->PaintPicture(picture.image, 0, 0, Picture1->ScaleWidth(),
                                Picture1->ScaleHeight());

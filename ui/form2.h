@@ -96,7 +96,7 @@ private:
     platform::Announcer *m_announcer;
     void Form_Load();
     // The picture decoded to the preview's size, or the reason it cannot be.
-    platform::LoadedPicture previewPicture(const QString &path) const;
+    pictures::LoadedPicture previewPicture(const QString &path) const;
     // Paints the preview; the reason it could not, or "" when it did.
     QString paintPreview(const QString &path);
     // Names the file and the reason it cannot be shown, in a message box.

@@ -155,9 +155,9 @@ void Form6::paintSample()
     const qreal ratio = Picture1->devicePixelRatioF();
     if (m_samplePicture.isNull() || m_samplePicture.devicePixelRatio() != ratio) {
         const QString sample = QStringLiteral(":/pictures/sample.jpg");
-        platform::LoadedPicture picture = platform::LoadPicture(sample);
+        pictures::LoadedPicture picture = pictures::LoadPicture(sample);
         if (ratio != 1 && picture.ok())
-            picture = platform::LoadPicture(
+            picture = pictures::LoadPicture(
                 sample, platform::deviceSizeCovering(picture.originalSize, ratio));
         m_samplePicture = picture.image;
         m_samplePicture.setDevicePixelRatio(ratio);

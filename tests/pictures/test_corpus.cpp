@@ -115,7 +115,7 @@ private slots:
         const QString copy = path(QStringLiteral("copy.bmp"));
         QVERIFY(badpictures::bytes(content)(copy));
         for (const QSize &size : {QSize(), QSize(33, 20)}) {
-            const platform::LoadedPicture picture = platform::LoadPicture(copy, size);
+            const pictures::LoadedPicture picture = pictures::LoadPicture(copy, size);
             QVERIFY2(picture.ok(), qPrintable(picture.reason));
             QCOMPARE(picture.image.size(), size.isValid() ? size : picture.originalSize);
         }
@@ -189,7 +189,7 @@ private slots:
         ui::form1().about_Click();
         QDir::setCurrent(previous);
 
-        QCOMPARE(picture, platform::LoadPicture(QStringLiteral(":/pictures/backgland.gif")).image);
+        QCOMPARE(picture, pictures::LoadPicture(QStringLiteral(":/pictures/backgland.gif")).image);
         QVERIFY(script.asked.isEmpty());
         QVERIFY(!platform::programEnding());
     }

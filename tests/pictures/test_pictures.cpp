@@ -10,8 +10,8 @@
 
 #include <array>
 
-using platform::DecodePicture;
-using platform::LoadedPicture;
+using pictures::DecodePicture;
+using pictures::LoadedPicture;
 
 namespace {
 
