@@ -23,14 +23,16 @@ QString refusalText(Refusal reason, const RefusalDetails &details)
     case Refusal::NotFound:
         return translated(QT_TRANSLATE_NOOP("PictureRefusal", "ファイルが見つかりません。"));
     case Refusal::LinkLoop:
-        return translated(QT_TRANSLATE_NOOP("PictureRefusal", "リンクがたどれません（循環しています）。"));
+        return translated(
+            QT_TRANSLATE_NOOP("PictureRefusal", "リンクがたどれません（循環しています）。"));
     case Refusal::NotAllowed:
-        return translated(QT_TRANSLATE_NOOP("PictureRefusal",
-                                    "ファイルを開けません：読み取りが許可されていません。"));
+        return translated(QT_TRANSLATE_NOOP(
+            "PictureRefusal", "ファイルを開けません：読み取りが許可されていません。"));
     case Refusal::CannotOpen:
         return translated(QT_TRANSLATE_NOOP("PictureRefusal", "ファイルを開けません。"));
     case Refusal::Folder:
-        return translated(QT_TRANSLATE_NOOP("PictureRefusal", "フォルダーは画像として読み込めません。"));
+        return translated(
+            QT_TRANSLATE_NOOP("PictureRefusal", "フォルダーは画像として読み込めません。"));
     case Refusal::NotRegularFile:
         return translated(QT_TRANSLATE_NOOP(
             "PictureRefusal",
@@ -45,17 +47,18 @@ QString refusalText(Refusal reason, const RefusalDetails &details)
             .arg(details.megabytes);
     case Refusal::UnknownFormat:
         return translated(QT_TRANSLATE_NOOP("PictureRefusal",
-                                    "対応していない形式のファイルです"
-                                    "（読み込めるのは BMP、ICO、GIF、JPEG、PNG です）。"));
+                                            "対応していない形式のファイルです"
+                                            "（読み込めるのは BMP、ICO、GIF、JPEG、PNG です）。"));
     case Refusal::Damaged:
-        return translated(QT_TRANSLATE_NOOP("PictureRefusal",
-                                    "画像として読み込めません：画像の情報が壊れています。"));
+        return translated(QT_TRANSLATE_NOOP(
+            "PictureRefusal", "画像として読み込めません：画像の情報が壊れています。"));
     case Refusal::CutOff:
-        return translated(QT_TRANSLATE_NOOP("PictureRefusal", "画像ファイルが途中で切れています。"));
+        return translated(
+            QT_TRANSLATE_NOOP("PictureRefusal", "画像ファイルが途中で切れています。"));
     case Refusal::TooLittleData:
         return translated(QT_TRANSLATE_NOOP(
-                      "PictureRefusal",
-                      "画像ファイルのデータが、書かれている大きさ（%1）に足りません。"))
+                              "PictureRefusal",
+                              "画像ファイルのデータが、書かれている大きさ（%1）に足りません。"))
             .arg(sizeText(details.size));
     case Refusal::AbsurdSize:
         return translated(QT_TRANSLATE_NOOP("PictureRefusal", "画像の大きさが異常です（%1）。"))
@@ -65,17 +68,19 @@ QString refusalText(Refusal reason, const RefusalDetails &details)
                                             "画像の色の深さが異常です（1 画素 %1 ビット）。"))
             .arg(details.bitsPerPixel);
     case Refusal::TooLargeToDecode:
-        return translated(QT_TRANSLATE_NOOP("PictureRefusal",
-                                    "画像が大きすぎて読み込めません（%1、約 %2 MB 必要です）。"))
+        return translated(
+                   QT_TRANSLATE_NOOP("PictureRefusal",
+                                     "画像が大きすぎて読み込めません（%1、約 %2 MB 必要です）。"))
             .arg(sizeText(details.size))
             .arg(details.megabytes);
     case Refusal::CannotRead:
         return translated(QT_TRANSLATE_NOOP("PictureRefusal", "ファイルを読めません。"));
     case Refusal::Undecodable:
-        return translated(QT_TRANSLATE_NOOP("PictureRefusal",
-                                    "画像として読み込めません：画像のデータが壊れています。"));
+        return translated(QT_TRANSLATE_NOOP(
+            "PictureRefusal", "画像として読み込めません：画像のデータが壊れています。"));
     case Refusal::OutOfMemory:
-        return translated(QT_TRANSLATE_NOOP("PictureRefusal", "画像を展開する記憶域が足りません。"));
+        return translated(
+            QT_TRANSLATE_NOOP("PictureRefusal", "画像を展開する記憶域が足りません。"));
     case Refusal::Unreadable:
         break;
     }
@@ -86,7 +91,8 @@ QString refusalPrompt(const QString &path, const QString &reason)
 {
     const QString lineBreak = QStringLiteral("\r\n");
     QString prompt =
-        translated(QT_TRANSLATE_NOOP("PictureRefusal", "画像を読み込めませんでした。")) + lineBreak + path;
+        translated(QT_TRANSLATE_NOOP("PictureRefusal", "画像を読み込めませんでした。")) +
+        lineBreak + path;
     if (!reason.isEmpty())
         prompt += lineBreak + reason;
     return prompt;
