@@ -8,6 +8,15 @@ GameState &game()
     return state;
 }
 
+int ReversedCells()
+{
+    const GameState &g = game();
+    int reversed = 0;
+    for (int i = 1; i <= g.CellCount; ++i)
+        reversed += g.CellState(i) ? 0 : 1;
+    return reversed;
+}
+
 void resetGame()
 {
     game() = GameState{};

@@ -41,6 +41,9 @@ struct GameState
 // The shared instance.
 GameState &game();
 
+// How many cells of the board are reversed; 0 when the picture is whole.
+int ReversedCells();
+
 // Back to the state before start-up (all zero, false and empty); for tests.
 void resetGame();
 

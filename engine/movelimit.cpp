@@ -40,10 +40,8 @@ void CheckComplete()
 {
     GameState &g = game();
     GameWindows &w = windows();
-    for (int i = 1; i <= g.CellCount; ++i) {
-        if (!g.CellState(i))
-            return;
-    }
+    if (ReversedCells() != 0)
+        return;
 
     g.BoardActive = false;
     g.MsgAnswer = w.MsgBox(text::Complete, StyleOk, text::CompleteTitle);

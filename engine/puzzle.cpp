@@ -22,16 +22,6 @@ namespace {
 // only a flip rule that changes no cell at all makes them all come out so.
 constexpr int MostAttempts = 100;
 
-bool boardSolved()
-{
-    const GameState &g = game();
-    for (int i = 1; i <= g.CellCount; ++i) {
-        if (!g.CellState(i))
-            return false;
-    }
-    return true;
-}
-
 // The random clicks of one creation, recorded in MoveHistory, each followed by the
 // animation's redraw (normal mode, when it is on) and a run of events. The animation
 // is paced to the display; without it events run once a click.
@@ -83,7 +73,7 @@ void CreatePuzzle()
     const int moves = g.PuzzleMoves;
     for (int attempt = 1; attempt <= MostAttempts; ++attempt) {
         clickAtRandom(moves);
-        if (!boardSolved())
+        if (ReversedCells() != 0)
             break;
     }
 

@@ -10,19 +10,6 @@
 #include "gamestate.h"
 
 namespace ui {
-namespace {
-
-int reversedCells()
-{
-    const engine::GameState &g = engine::game();
-    int reversed = 0;
-    for (int k = 1; k <= g.CellCount; ++k)
-        reversed += g.CellState(k) ? 0 : 1;
-    return reversed;
-}
-
-} // namespace
-
 GameAnnouncer::GameAnnouncer(QWidget *window, board::Board &board)
     : QObject(window), m_announcer(new platform::Announcer(window))
 {
@@ -36,7 +23,8 @@ QString GameAnnouncer::boardState()
     const engine::GameState &g = engine::game();
     if (g.CellCount <= 0)
         return tr("No board yet");
-    const QString cells = tr("%1 of %2 cells reversed").arg(reversedCells()).arg(g.CellCount);
+    const QString cells =
+        tr("%1 of %2 cells reversed").arg(engine::ReversedCells()).arg(g.CellCount);
     switch (int(g.GameMode)) {
     case engine::Mode::Normal:
         return tr("Normal mode; %1").arg(cells);
@@ -92,7 +80,7 @@ QString GameAnnouncer::moveReport(int index) const
     const engine::GameState &g = engine::game();
     const QString report = tr("%1; %2 reversed")
                                .arg(board::cellName(index, g.CellState(index + 1)))
-                               .arg(reversedCells());
+                               .arg(engine::ReversedCells());
     if (g.GameMode != engine::Mode::Puzzle)
         return report;
     return tr("%1; moves left: %2").arg(report).arg(int(g.MovesLeft));
