@@ -7,9 +7,6 @@
 #include <QProgressBar>
 #include <QTest>
 
-#include "form3.h"
-#include "form5.h"
-#include "form6.h"
 #include "gamedriver.h"
 #include "label.h"
 
@@ -64,8 +61,7 @@ private slots:
         QVERIFY2(qtwarnings::take().isEmpty(), "Qt warned: see the QWARN lines above");
     }
 
-    // A window's row gives its client area. Rows: what is worked out (from the board, the
-    // progress window's border, the rule editor's grid), and the splash without a title bar.
+    // A window's row gives its client area; the rows: sizes worked out, a splash without title.
     void windowsAndControlsSitWhereTheLayoutPutsThem_data()
     {
         QTest::addColumn<QRect>("geometry");
