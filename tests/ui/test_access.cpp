@@ -312,9 +312,8 @@ private slots:
         QVERIFY(ui::form1().client()->hasFocus());
     }
 
-    // The splash and the progress window are announced and leave the tree when hidden; a
-    // cell, a check box, can be pressed only while a game runs; then every control has a
-    // name, none internal, and its role.
+    // Splash and progress window: announced, out of the tree when hidden; a cell (a check box)
+    // can be pressed only in a game; every control has its role and a name, none internal.
     void treeOffersWhatThePlayerCanUseByName()
     {
         const auto windowsInTree = [] {
