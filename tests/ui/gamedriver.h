@@ -9,7 +9,10 @@
 #include "events.h"
 #include "form1.h"
 #include "form2.h"
+#include "form3.h"
 #include "form4.h"
+#include "form5.h"
+#include "form6.h"
 #include "forms.h"
 #include "gamestate.h"
 #include "scrollbar.h"
@@ -31,6 +34,12 @@ inline void startFreshGame()
     platform::resetProgramEnding();
     engine::Main();
     engine::setAnimationLength({0, 0}); // the tests need not watch the creation animation
+}
+
+// The six windows, in their number's order.
+inline QList<QWidget *> allWindows()
+{
+    return {&ui::form1(), &ui::form2(), &ui::form3(), &ui::form4(), &ui::form5(), &ui::form6()};
 }
 
 inline bool openMainWindow()
@@ -71,8 +80,8 @@ template <typename T> QList<int> entries(const platform::BoundedArray<T> &array)
     return list;
 }
 
-// Clicks the recorded cells, last first, while `goOn` holds (right after a creation this
-// solves the puzzle), skipping cells the board no longer has; how many it clicked.
+// Clicks the recorded cells, last first, while `goOn` holds (after a creation: solves it).
+// Skips cells the board no longer has; how many it clicked.
 inline int undoRecordedClicks(const std::function<bool()> &goOn)
 {
     const QList<int> clicks = entries(engine::game().MoveHistory);

@@ -1,7 +1,6 @@
 #pragma once
 
-// Records the game's message boxes and answers each with the next scripted answer, or
-// with `unscripted` (OK unless set) when none is left.
+// Records the game's message boxes; answers each with the next scripted answer, else OK.
 
 #include "messagebox.h"
 
@@ -48,5 +47,5 @@ public:
 
     QList<platform::MessageBoxRequest> asked;
     std::deque<int> answers;
-    int unscripted = platform::MsgBoxAnswer::Ok;
+    int unscripted = platform::MsgBoxAnswer::Ok; // once the script is used up
 };

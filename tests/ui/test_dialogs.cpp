@@ -1,5 +1,4 @@
-// The setting and option dialogs and the About window, through their real controls from a
-// fresh game; message boxes answered by a script.
+// The setting and option dialogs and the About window through their real controls.
 
 #include <QCloseEvent>
 #include <QDir>
@@ -12,9 +11,6 @@
 
 #include "colors.h"
 #include "filelists.h"
-#include "form3.h"
-#include "form5.h"
-#include "form6.h"
 #include "gamedriver.h"
 #include "label.h"
 #include "messagescript.h"
@@ -38,12 +34,11 @@ bool showsOnly(const platform::PictureBox *box, const QColor &colour)
 int lastDarkRow(QWidget *widget)
 {
     const QImage image = widget->grab().toImage();
-    int last = -1;
-    for (int p = 0; p < image.width() * image.height(); ++p)
-        last = image.pixelColor(p % image.width(), p / image.width()).lightness() < 128
-                   ? p / image.width()
-                   : last;
-    return last;
+    for (int y = image.height() - 1; y >= 0; --y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y).lightness() < 128)
+                return y;
+    return -1;
 }
 
 void click(QWidget *control)
@@ -221,8 +216,8 @@ private slots:
                  platform::ColorValue(stored[4] == '#' ? 255 : 16777215));
     }
 
-    // Each Yes/No question, reached by the commands of the row's name (menu items, the
-    // option dialog's OK, a wrong cell); questions on the way answered Yes.
+    // A Yes/No question of each place that asks one, reached by the commands of the row's
+    // name (menu items, the option dialog's OK, a wrong cell); questions on the way: Yes.
     void yesNoQuestionsWaitForYesOrNo_data()
     {
         QTest::addColumn<QString>("question");
@@ -230,8 +225,6 @@ private slots:
         QTest::newRow("web") << "Wendrixのホームページへ行きますが\nよろしいですか？";
         QTest::newRow("Option, OK") << "初期化されますがよろしいですか？";
         QTest::newRow("pazzl") << "パズルを最初からはじめますが\nよろしいですか?";
-        QTest::newRow("play, pazzl") << "ノーマルモードを終了して\nパズルモードにしますか？";
-        QTest::newRow("pazzl, play") << "パズルモードを終了して\nノーマルモードにしますか？";
         QTest::newRow("pazzl, cell") << "This puzzle failed!!\nTry again?";
     }
 
@@ -291,8 +284,7 @@ private slots:
     {
         QApplication::setWindowIcon(QIcon(":/pictures/tovik2.ico"));
         QList<bool> carried;
-        for (QWidget *window : QList<QWidget *>{&ui::form1(), &ui::form2(), &ui::form3(),
-                                                &ui::form4(), &ui::form5(), &ui::form6()})
+        for (QWidget *window : allWindows())
             carried << !window->windowIcon().pixmap(32).isNull();
         QApplication::setWindowIcon(QIcon());
         QCOMPARE(carried, (QList<bool>{true, false, true, false, false, true}));

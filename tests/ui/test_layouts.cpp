@@ -7,9 +7,6 @@
 #include <QProgressBar>
 #include <QTest>
 
-#include "form3.h"
-#include "form5.h"
-#include "form6.h"
 #include "gamedriver.h"
 #include "label.h"
 
@@ -22,23 +19,19 @@ QRect twips(int l, int t, int w, int h)
     return QRect(qRound(l / 15.0), qRound(t / 15.0), qRound(w / 15.0), qRound(h / 15.0));
 }
 
-platform::PictureBox *clientArea(const QString &window)
-{
-    const QList<platform::PictureBox *> windows = {
-        ui::form1().client(), &ui::form2(), &ui::form3(), &ui::form4(), &ui::form5(), &ui::form6()};
-    return windows.value(window.mid(4).toInt() - 1);
-}
-
 // "Form6.Picture2(4)": a control by its window and name; "Form6": the window's client area.
 QWidget *control(const QString &path)
 {
+    const QList<QWidget *> areas = {ui::form1().client(), &ui::form2(), &ui::form3(),
+                                    &ui::form4(),         &ui::form5(), &ui::form6()};
+    QWidget *area = areas.value(path.section('.', 0, 0).mid(4).toInt() - 1);
     const QString name = path.section('.', 1);
     if (name.isEmpty())
-        return clientArea(path);
+        return area;
     if (path.startsWith("Form5")) // its controls have no names
         return name == "Label1" ? static_cast<QWidget *>(ui::form5().Label1)
                                 : ui::form5().ProgressBar1;
-    return clientArea(path.section('.', 0, 0))->findChild<QWidget *>(name);
+    return area->findChild<QWidget *>(name);
 }
 
 // A window's title ("" without a title bar); a control's text.
@@ -64,8 +57,7 @@ private slots:
         QVERIFY2(qtwarnings::take().isEmpty(), "Qt warned: see the QWARN lines above");
     }
 
-    // A window's row gives its client area. Rows: what is worked out (from the board, the
-    // progress window's border, the rule editor's grid), and the splash without a title bar.
+    // A window's row gives its client area; the rows: sizes worked out, a splash without title.
     void windowsAndControlsSitWhereTheLayoutPutsThem_data()
     {
         QTest::addColumn<QRect>("geometry");
