@@ -1,7 +1,5 @@
-// Every hostile picture, at every place the game loads one: the game setting dialog's preview,
-// the board in both display methods, "GameSetting"'s repaint and "backgland.gif". Each ends in
-// a message naming file and reason (or the built-in background), leaves the game as it was and
-// never hangs (the FIFO). The bombs' loads are measured in a child process.
+// Every hostile picture at every place the game loads one: a message naming file and reason
+// (or the built-in background), the game as it was; bombs measured in a child process.
 
 #include <QRadioButton>
 #include <QTemporaryDir>
