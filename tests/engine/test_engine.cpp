@@ -109,11 +109,9 @@ private slots:
         QCOMPARE(int(engine::RandomCell(100, double(1.0f - 1.0f / 16777216.0f))), 100);
     }
 
-    // Normal mode: CellCount x 3 clicks under the progress window; with the animation on,
-    // each board drawn and on screen for a frame at least, all in one to two seconds. Puzzle
-    // mode: PuzzleMoves clicks, neither drawn nor paced. Mended: "GameSetting" chosen
-    // meanwhile sets GameMode to 0 and PuzzleMoves anew; the creation still makes the clicks
-    // it started with, and the window it showed still goes away at its end.
+    // Normal mode: CellCount x 3 clicks, animated a frame each within one to two seconds;
+    // puzzle mode: PuzzleMoves clicks, not drawn. Mended: when "GameSetting" resets GameMode
+    // and PuzzleMoves meanwhile, the creation still makes its clicks and hides its window.
     void creationClicksAsItsModeSays_data()
     {
         QTest::addColumn<int>("side");
@@ -178,8 +176,7 @@ private slots:
         QVERIFY(reversedCells().isEmpty());
     }
 
-    // Clicks that cancel out leave the picture solved; such a creation is made again
-    // with new clicks, recorded so that a replay gives the board the player got.
+    // Clicks that cancel out are made again, recorded so that a replay gives the same board.
     void solvedCreationIsMadeAgain_data()
     {
         QTest::addColumn<int>("mode");
@@ -240,7 +237,7 @@ private slots:
     }
 
     // Without a picture (a warning each) or while a creation runs, neither mode command
-    // creates a game, and a click does nothing; PazzlMode repaints the title all the same.
+    // creates a game nor does a click; PazzlMode repaints the title all the same.
     void modeCommandsCreateNothing_data()
     {
         QTest::addColumn<bool>("picture");
@@ -272,8 +269,7 @@ private slots:
         QVERIFY(game().GameMode == engine::Mode::Normal && !game().BoardActive);
     }
 
-    // Rules by name, with the dimension of their null space (the independent sets of
-    // clicks that change nothing) on sides 3 to 10, as a separate solver found them.
+    // Rules with the dimension of their null space on sides 3 to 10, from a separate solver.
     void solverFindsTheFewestClicks_data()
     {
         QTest::addColumn<QString>("rule");
@@ -297,9 +293,8 @@ private slots:
             }
         }
     }
-    // Boards scrambled by the game's own clicks are solved in no more clicks than the
-    // scramble undone would take. Up to 4 x 4, brute force over every set of clicks gives
-    // the fewest for each board, and none for a board no set reaches.
+    // Scrambles are solved in no more clicks than undoing them; up to 4 x 4 brute force
+    // gives the fewest for each board, and none for a board no set reaches.
     void solverFindsTheFewestClicks()
     {
         QFETCH(QString, rule);
@@ -370,7 +365,6 @@ private slots:
     }
 
     // Under the cell-only rule the solution is the reversed cells themselves. Hint 0: none.
-    // That F5 does nothing in puzzle mode or without a game is tried on the real windows.
     void hintIsTheSolutionsCellNearestTheCursor_data()
     {
         QTest::addColumn<QString>("rule");

@@ -1,8 +1,7 @@
 #pragma once
 
 // Hostile picture files, made at a path: what a player may meet (an empty download, a cut-off
-// copy, a wrong extension, a pipe or a device) or an attacker craft (a header claiming an
-// enormous picture, a sparse file of gigabytes, another format dressed up as one the game reads).
+// copy, a pipe) or an attacker craft (an enormous claimed size, another format dressed up).
 
 #include <QFile>
 #include <QImage>
@@ -138,17 +137,10 @@ inline QList<BadPicture> all()
          bytes((rawpictures::bmpHeaders(14142, 14142, 1, 0, 2) + QByteArray(4096, '\x55'))
                    .left(4096)),
          256},
-        {"scan.bmp", "a TIFF named .bmp", "形式",
-         bytes(
-             QByteArray::fromHex("49492a000a0000000000070000010300010000000100000001010300010000"
-                                 "0001000000030103000100000001000000060103000100000001000000110104"
-                                 "0001000000080000001601030001000000010000001701040001000000010000"
-                                 "0000000000"))},
         {"photo.jpg", "a WebP named .jpg", "形式",
          bytes(QByteArray::fromHex("524946461c000000574542505650384c0f0000002f000000000710fd8ffe07"
                                    "22a2ff0100"))},
         {"icon.gif", "an XPM named .gif", "形式", bytes(encoded("xpm", 4, 4))},
-        {"ink.bmp", "a PBM named .bmp", "形式", bytes(encoded("pbm", 4, 4))},
     };
 }
 

@@ -1,7 +1,5 @@
-// Every hostile picture, at every place the game loads one: the game setting dialog's preview,
-// the board in both display methods, "GameSetting"'s repaint and "backgland.gif". Each ends in
-// a message naming file and reason (or the built-in background), leaves the game as it was and
-// never hangs (the FIFO). The bombs' loads are measured in a child process.
+// Every hostile picture at every place the game loads one: a message naming file and reason
+// (or the built-in background), the game as it was, no hang; bombs measured in a child process.
 
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -11,6 +9,8 @@
 #include "background.h"
 #include "benchsupport.h"
 #include "filelists.h"
+#include "gametext.h"
+#include "messages.h"
 #include "picture.h"
 #include "seedpictures.h"
 #include "ui/gamedriver.h"
@@ -61,7 +61,8 @@ class CorpusTest : public QObject
     {
         return std::any_of(script.asked.begin(), script.asked.end(), [&](const auto &request) {
             return request.style == 48 && request.prompt.contains(file) &&
-                   request.prompt.contains(reason);
+                   request.prompt.contains(reason) &&
+                   request.title == platform::gameText(engine::text::LoadErrorTitle);
         });
     }
 

@@ -1,7 +1,6 @@
-// Thousands of random steps over the real windows (clicks, commands, dialog changes, message
-// box answers, more steps while a creation lets events run); after each the game's invariants
-// hold, with no error box and no Qt warning. TOVIK2_SOAK_STEPS and TOVIK2_SOAK_SEED set the
-// number of steps and the seed; the seed is printed so that a failure can be replayed.
+// Thousands of random steps over the real windows, nested while a creation lets events run;
+// after each the game's invariants hold, with no error box and no Qt warning. The seed is
+// printed; TOVIK2_SOAK_SEED replays it, TOVIK2_SOAK_STEPS sets the number of steps.
 
 #include <QAction>
 #include <QCheckBox>
@@ -59,8 +58,7 @@ class Soak : public QObject
         ui::form2().Dir1->setPath(m_pictures.path());
     }
 
-    // Message boxes get a random answer among those their style offers; an error
-    // report (the critical box) is a failure.
+    // A random answer among those the box offers; an error report (critical box) fails.
     int answer(const platform::MessageBoxRequest &request)
     {
         ++m_questions[request.prompt.section(QLatin1Char('\r'), 0, 0)];

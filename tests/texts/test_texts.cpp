@@ -1,7 +1,5 @@
-// Every text in the code has a finished translation in every catalogue, unless its
-// source is already in the catalogue's language, and no catalogue keeps a translation
-// of a text that is gone. lupdate runs over the sources into a copy of each .ts, as
-// `update_translations` would, and the copy is read.
+// Every text in the code has a finished translation in every catalogue (unless its source is
+// in the catalogue's language) and none of a text that is gone: lupdate runs into a copy.
 
 #include <QFile>
 #include <QProcess>
@@ -13,8 +11,8 @@
 
 namespace {
 
-// Written by CMake: the lupdate program, its options, the .ts files and the sources, each
-// part after a line naming it ("[lupdate]", "[options]", "[catalogues]", "[sources]").
+// Written by CMake: "[lupdate]", "[options]", "[catalogues]" and "[sources]", each a line
+// followed by its part.
 QMap<QString, QStringList> readProject()
 {
     QMap<QString, QStringList> parts;
